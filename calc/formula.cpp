@@ -1,0 +1,67 @@
+#include "formula.h"
+
+#include "numbertext.h"
+
+namespace tavo {
+
+FormulaOutcome EvaluateFormula(const FormulaDefinition& formula, std::vector<std::string> typed,
+                               PowerChoice power)
+{
+    typed.resize(formula.inputs.size());
+    FormulaOutcome outcome;
+    outcome.shown = typed;
+    outcome.fields = typed;
+    if (formula.usesPower) {
+        outcome.multiplierText = MultiplierText(power.phase);
+        for (size_t i = 0; i < formula.inputs.size(); ++i) {
+            if (formula.inputs[i].kind != InputKind::PowerFactor) {
+                continue;
+            }
+            PercentText pf = ApplyPercentRule(typed[i]);
+            if (power.phase == Phase::DC) {
+                pf.shown = pf.text = FormatNumber(100);
+            }
+            outcome.shown[i] = pf.shown;
+            outcome.fields[i] = pf.text;
+        }
+    }
+    outcome.result = formula.compute(outcome.fields, power);
+    return outcome;
+}
+
+std::string PowerTermsHeader(PowerChoice power)
+{
+    const int level = PhaseLevel(power.phase);
+    std::string terms;
+    if (level >= 1) {
+        terms += " x PF";
+    }
+    if (level >= 2) {
+        terms += " x " + MultiplierText(power.phase);
+    }
+    return terms;
+}
+
+std::string PowerTermsBody(PowerChoice power, std::string_view pfText)
+{
+    const int level = PhaseLevel(power.phase);
+    std::string terms;
+    if (level >= 1) {
+        terms += " x ";
+        terms += pfText;
+    }
+    if (level >= 2) {
+        terms += " x " + MultiplierText(power.phase);
+    }
+    return terms;
+}
+
+FormulaResult MakeResult(double value)
+{
+    FormulaResult result;
+    result.value = value;
+    result.text = FormatNumber(value);
+    return result;
+}
+
+}  // namespace tavo

@@ -1,0 +1,68 @@
+#pragma once
+
+// How the program turns numbers into the texts it shows and back. Every field and every result
+// goes through these rules, so a value looks the same on every page, in every report and on the
+// command line. None of them depends on the locale: the decimal separator is always a point.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tavo {
+
+// The value of the longest decimal number at the start of `text` (after white space); 0 when there
+// is none. "12abc" reads as 12, "12,5" as 12, "abc" and "" as 0.
+double ParseNumber(std::string_view text);
+
+// Up to ten significant digits, always with a decimal point: 100 -> "100.", 0.5 -> ".5".
+// Values below 0.0001 (zero and negatives included) or from 1e9 on use six significant digits
+// and, where needed, an exponent of three digits: 1e9 -> "1.e+009".
+std::string FormatNumber(double x);
+
+// |x| rounded to `places` decimal places, without a sign and with trailing zeros removed:
+// 230 -> "230.", 0.5 -> ".5", 0 -> "0".
+std::string FormatDecimals(double x, int places);
+
+// As FormatDecimals, with a leading "-" for a negative value: -0.5 -> "-.5".
+std::string FormatDecimalsSigned(double x, int places);
+
+// The codes a spinner reports, numbered as the program has always numbered them.
+enum class ScrollCode {
+    LineUp = 0,
+    LineDown = 1,
+    PageUp = 2,
+    PageDown = 3,
+    ThumbPosition = 4,
+    ThumbTrack = 5,
+    Top = 6,
+    Bottom = 7,
+    EndScroll = 8,
+};
+
+// The limits of one spinner. A plain value field never steps below zero with its down arrow;
+// a percentage field may step just below its lower bound.
+struct StepLimits
+{
+    double upper = 32000;
+    double lower = 0;
+    bool lineDownStopsAtZero = true;
+};
+
+inline constexpr StepLimits kValueFieldLimits{32000, 0, true};
+inline constexpr StepLimits kPercentFieldLimits{100, 10, false};
+
+// The value one spinner action gives to a field holding `value`; nothing for a thumb drag.
+std::optional<double> StepValue(double value, ScrollCode code, StepLimits limits);
+
+// A percentage field (power factor, efficiency) after the 10..100 rule: what its control shows
+// and what the field holds for the report. Above 100 the control shows "100" and the field holds
+// "100."; below 10, or not a number, "10" and "10."; otherwise both keep the text.
+struct PercentText
+{
+    std::string shown;
+    std::string text;
+};
+
+PercentText ApplyPercentRule(std::string_view text);
+
+}  // namespace tavo

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tavo::cli {
+
+// A JSON string literal, quotes included, for UTF-8 text.
+std::string JsonString(std::string_view utf8);
+
+}  // namespace tavo::cli

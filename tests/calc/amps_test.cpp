@@ -1,0 +1,137 @@
+#include "amps.h"
+
+#include <gtest/gtest.h>
+
+using namespace tavo;
+
+namespace {
+
+constexpr PowerChoice kDC{Phase::DC, PowerUnit::Watts};
+
+struct AmpsCase
+{
+    const char* name;
+    const FormulaDefinition* formula;
+    std::vector<std::string> typed;
+    PowerChoice power;
+    const char* result;
+    const char* header;
+    const char* body;
+    std::vector<std::string> shown = {};  // when the recompute changes what a field shows
+};
+
+std::ostream& operator<<(std::ostream& os, const AmpsCase& c)
+{
+    return os << c.name;
+}
+
+class AmpsFormulaTest : public testing::TestWithParam<AmpsCase>
+{
+};
+
+TEST_P(AmpsFormulaTest, ComputesAndReports)
+{
+    const AmpsCase& c = GetParam();
+    const FormulaOutcome outcome = EvaluateFormula(*c.formula, c.typed, c.power);
+    EXPECT_EQ(outcome.result.text, c.result);
+    EXPECT_EQ(outcome.result.report.header, c.header);
+    EXPECT_EQ(outcome.result.report.body, c.body);
+    EXPECT_EQ(outcome.result.report.trailer, " ");
+    if (!c.shown.empty()) {
+        EXPECT_EQ(outcome.shown, c.shown);
+    }
+}
+
+// "\xF7" is the division sign of the reports; "\xF7" "(" keeps the escape apart from what follows.
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Amps, AmpsFormulaTest, testing::Values(
+    AmpsCase{"VoltsOverOhms", &kAmpsFromVoltsAndOhms, {"120", "10"}, kDC,
+             "12.", "AMPS=VOLTS \xF7 OHMS     ", "12.=120 \xF7 10"},
+    AmpsCase{"VoltsOverOhmsAtStart", &kAmpsFromVoltsAndOhms, {"0.", "0."}, kDC,
+             "0.", "AMPS=VOLTS \xF7 OHMS     ", "0.=0. \xF7 0."},
+    AmpsCase{"VoltsOverOhmsAfterReset", &kAmpsFromVoltsAndOhms, {"0", "0"}, kDC,
+             "0.", "AMPS=VOLTS \xF7 OHMS     ", "0.=0 \xF7 0"},
+    AmpsCase{"VoltsOverZeroOhms", &kAmpsFromVoltsAndOhms, {"120", "0"}, kDC,
+             "0.", "AMPS=VOLTS \xF7 OHMS     ", "0.=120 \xF7 0"},
+    AmpsCase{"NegativeVolts", &kAmpsFromVoltsAndOhms, {"-5", "10"}, kDC,
+             "0.", "AMPS=VOLTS \xF7 OHMS     ", "0.=-5 \xF7 10"},
+    AmpsCase{"LettersAndCommas", &kAmpsFromVoltsAndOhms, {"12,5", "abc"}, kDC,
+             "0.", "AMPS=VOLTS \xF7 OHMS     ", "0.=12,5 \xF7 abc"},
+    AmpsCase{"CommaEndsNumber", &kAmpsFromVoltsAndOhms, {"12,5", "4"}, kDC,
+             "3.", "AMPS=VOLTS \xF7 OHMS     ", "3.=12,5 \xF7 4"},
+    AmpsCase{"EmptyVolts", &kAmpsFromVoltsAndOhms, {"", "4"}, kDC,
+             "0.", "AMPS=VOLTS \xF7 OHMS     ", "0.= \xF7 4"},
+    AmpsCase{"HugeResultInExponentForm", &kAmpsFromVoltsAndOhms, {"1e12", "1"}, kDC,
+             "1.e+012", "AMPS=VOLTS \xF7 OHMS     ", "1.e+012=1e12 \xF7 1"},
+    AmpsCase{"WattsOverVoltsDC", &kAmpsFromWattsAndVolts, {"1200", "120", "100."}, kDC,
+             "10.", "AMPS=WATTS \xF7 (VOLTS)     ", "10.=1200 \xF7 (120)"},
+    AmpsCase{"WattsOverVoltsDCIgnoresHiddenPF", &kAmpsFromWattsAndVolts, {"1200", "120", "50"}, kDC,
+             "10.", "AMPS=WATTS \xF7 (VOLTS)     ", "10.=1200 \xF7 (120)", {"1200", "120", "100."}},
+    AmpsCase{"WattsOverVoltsThreePhase", &kAmpsFromWattsAndVolts, {"10000", "208", "90"},
+             {Phase::Three, PowerUnit::Watts},
+             "30.84226525", "AMPS=WATTS \xF7 (VOLTS x PF x 1.732)     ",
+             "30.84226525=10000 \xF7 (208 x 90 x 1.732)"},
+    AmpsCase{"WattsOverVoltsSinglePhase", &kAmpsFromWattsAndVolts, {"1200", "120", "80"},
+             {Phase::Single, PowerUnit::Watts},
+             "12.5", "AMPS=WATTS \xF7 (VOLTS x PF)     ", "12.5=1200 \xF7 (120 x 80)"},
+    AmpsCase{"WattsOverVoltsKiloKeepsTypedText", &kAmpsFromWattsAndVolts, {"10", "208", "90"},
+             {Phase::Three, PowerUnit::Kilo},
+             "30.84226525", "AMPS=WATTS \xF7 (VOLTS x PF x 1.732)     ",
+             "30.84226525=10 \xF7 (208 x 90 x 1.732)"},
+    AmpsCase{"WattsOverVoltsKiloDC", &kAmpsFromWattsAndVolts, {"1.5", "120", "100"},
+             {Phase::DC, PowerUnit::Kilo},
+             "12.5", "AMPS=WATTS \xF7 (VOLTS)     ", "12.5=1.5 \xF7 (120)"},
+    AmpsCase{"WattsOverZeroVolts", &kAmpsFromWattsAndVolts, {"5000", "0", "100"}, kDC,
+             "0.", "AMPS=WATTS \xF7 (VOLTS)     ", "0.=5000 \xF7 (0)"},
+    AmpsCase{"PowerFactorAboveTop", &kAmpsFromWattsAndVolts, {"1200", "120", "150"},
+             {Phase::Two, PowerUnit::Watts},
+             "5.", "AMPS=WATTS \xF7 (VOLTS x PF x 2.)     ", "5.=1200 \xF7 (120 x 100. x 2.)",
+             {"1200", "120", "100"}},
+    AmpsCase{"PowerFactorNotANumber", &kAmpsFromWattsAndVolts, {"120", "120", "x"},
+             {Phase::Single, PowerUnit::Watts},
+             "10.", "AMPS=WATTS \xF7 (VOLTS x PF)     ", "10.=120 \xF7 (120 x 10.)",
+             {"120", "120", "10"}},
+    AmpsCase{"WattsOverOhmsDC", &kAmpsFromWattsAndOhms, {"1000", "10", "100"}, kDC,
+             "10.", "AMPS=SQUARE ROOT OF (WATTS \xF7 (OHMS))     ",
+             "10.=Square Root Of (1000 \xF7 (10))"},
+    AmpsCase{"WattsOverOhmsTwoPhase", &kAmpsFromWattsAndOhms, {"5000", "4", "85"},
+             {Phase::Two, PowerUnit::Watts},
+             "27.11630723", "AMPS=SQUARE ROOT OF (WATTS \xF7 (OHMS x PF x 2.))     ",
+             "27.11630723=Square Root Of (5000 \xF7 (4 x 85 x 2.))"},
+    AmpsCase{"WattsOverOhmsSinglePhase", &kAmpsFromWattsAndOhms, {"100", "2", "50"},
+             {Phase::Single, PowerUnit::Watts},
+             "10.", "AMPS=SQUARE ROOT OF (WATTS \xF7 (OHMS x PF))     ",
+             "10.=Square Root Of (100 \xF7 (2 x 50))"},
+    AmpsCase{"WattsOverOhmsKilo", &kAmpsFromWattsAndOhms, {"1", "10", "100"},
+             {Phase::DC, PowerUnit::Kilo},
+             "10.", "AMPS=SQUARE ROOT OF (WATTS \xF7 (OHMS))     ",
+             "10.=Square Root Of (1 \xF7 (10))"},
+    AmpsCase{"WattsOverZeroOhms", &kAmpsFromWattsAndOhms, {"100", "0", "100"}, kDC,
+             "0.", "AMPS=SQUARE ROOT OF (WATTS \xF7 (OHMS))     ",
+             "0.=Square Root Of (100 \xF7 (0))"},
+    AmpsCase{"WattsOverOhmsNegativeWatts", &kAmpsFromWattsAndOhms, {"-100", "4", "100"}, kDC,
+             "0.", "AMPS=SQUARE ROOT OF (WATTS \xF7 (OHMS))     ",
+             "0.=Square Root Of (-100 \xF7 (4))"}
+), [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+TEST(AmpsFormula, ExactValueOfThreePhaseExample)
+{
+    const FormulaResult r = AmpsFromWattsAndVolts("10000", "208", "90", {Phase::Three});
+    EXPECT_DOUBLE_EQ(r.value, 10000 / (208 * (1.732 * (90 * 0.01))));
+}
+
+TEST(AmpsFormula, InitialAndResetTexts)
+{
+    ASSERT_EQ(kAmpsFromVoltsAndOhms.inputs.size(), 2u);
+    ASSERT_EQ(kAmpsFromWattsAndVolts.inputs.size(), 3u);
+    ASSERT_EQ(kAmpsFromWattsAndOhms.inputs.size(), 3u);
+    EXPECT_EQ(kAmpsFromVoltsAndOhms.inputs[0].initialText, "0.");
+    EXPECT_EQ(kAmpsFromWattsAndVolts.inputs[2].initialText, "100.");
+    EXPECT_EQ(kAmpsFromWattsAndVolts.inputs[2].resetText, "100");
+    EXPECT_EQ(kAmpsFromWattsAndOhms.inputs[0].initialText, "0");
+    EXPECT_EQ(kAmpsFromWattsAndOhms.inputs[2].initialText, "100");
+    EXPECT_FALSE(kAmpsFromWattsAndOhms.inputs[2].resetText.has_value());
+}
+
+}  // namespace

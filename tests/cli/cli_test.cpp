@@ -1,0 +1,193 @@
+// tavo-calc as a user runs it: the process, its output and its exit status.
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Outcome
+{
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadAll(int fd)
+{
+    std::string text;
+    std::array<char, 4096> buf{};
+    ssize_t n = 0;
+    while ((n = read(fd, buf.data(), buf.size())) > 0) {
+        text.append(buf.data(), static_cast<size_t>(n));
+    }
+    return text;
+}
+
+Outcome RunCalc(std::vector<std::string> args)
+{
+    int out[2];
+    int err[2];
+    if (pipe(out) != 0 || pipe(err) != 0) {
+        return {};
+    }
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(out[1], 1);
+        dup2(err[1], 2);
+        close(out[0]);
+        close(err[0]);
+        std::vector<char*> argv;
+        std::string program = TAVO_CALC_PATH;
+        argv.push_back(program.data());
+        for (auto& a : args) {
+            argv.push_back(a.data());
+        }
+        argv.push_back(nullptr);
+        execv(program.c_str(), argv.data());
+        _exit(127);
+    }
+    close(out[1]);
+    close(err[1]);
+    Outcome outcome;
+    outcome.out = ReadAll(out[0]);
+    outcome.err = ReadAll(err[0]);
+    close(out[0]);
+    close(err[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return outcome;
+}
+
+struct JsonCase
+{
+    const char* name;
+    std::vector<std::string> args;
+    const char* json;
+};
+
+std::ostream& operator<<(std::ostream& os, const JsonCase& c)
+{
+    return os << c.name;
+}
+
+class CliJsonTest : public testing::TestWithParam<JsonCase>
+{
+};
+
+TEST_P(CliJsonTest, PrintsThePagesTexts)
+{
+    const Outcome outcome = RunCalc(GetParam().args);
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(outcome.out, std::string(GetParam().json) + "\n");
+    EXPECT_EQ(outcome.err, "");
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Amps, CliJsonTest, testing::Values(
+    JsonCase{"VoltsOverOhms", {"amps.er", "--json", "volts=120", "ohms=10"},
+        R"j({"calculator": "amps.er", "inputs": {"volts": "120", "ohms": "10"}, "results": {"Amps": "12."}, )j"
+        R"j("report": {"header": "AMPS=VOLTS ÷ OHMS     ", "body": "12.=120 ÷ 10", "trailer": " "}})j"},
+    JsonCase{"Defaults", {"amps.er", "--json"},
+        R"j({"calculator": "amps.er", "inputs": {"volts": "0.", "ohms": "0."}, "results": {"Amps": "0."}, )j"
+        R"j("report": {"header": "AMPS=VOLTS ÷ OHMS     ", "body": "0.=0. ÷ 0.", "trailer": " "}})j"},
+    JsonCase{"WattsOverVoltsDC", {"amps.pe", "watts=1200", "volts=120", "--json"},
+        R"j({"calculator": "amps.pe", "inputs": {"watts": "1200", "volts": "120", "pf": "100.", "phase": "dc", "unit": "watts"}, )j"
+        R"j("results": {"Amps": "10."}, "report": {"header": "AMPS=WATTS ÷ (VOLTS)     ", "body": "10.=1200 ÷ (120)", "trailer": " "}})j"},
+    JsonCase{"WattsOverVoltsThreePhase", {"amps.pe", "--json", "watts=10000", "volts=208", "pf=90", "phase=3"},
+        R"j({"calculator": "amps.pe", "inputs": {"watts": "10000", "volts": "208", "pf": "90", "phase": "3", "unit": "watts"}, )j"
+        R"j("results": {"Amps": "30.84226525"}, "report": {"header": "AMPS=WATTS ÷ (VOLTS x PF x 1.732)     ", )j"
+        R"j("body": "30.84226525=10000 ÷ (208 x 90 x 1.732)", "trailer": " "}})j"},
+    JsonCase{"WattsOverVoltsKiloByPosition", {"amps.pe", "--json", "watts=1.5", "volts=120", "unit=1", "phase=DC"},
+        R"j({"calculator": "amps.pe", "inputs": {"watts": "1.5", "volts": "120", "pf": "100.", "phase": "dc", "unit": "kilo"}, )j"
+        R"j("results": {"Amps": "12.5"}, "report": {"header": "AMPS=WATTS ÷ (VOLTS)     ", "body": "12.5=1.5 ÷ (120)", "trailer": " "}})j"},
+    JsonCase{"PowerFactorClamped", {"amps.pe", "--json", "watts=2400", "volts=10", "pf=150", "phase=2"},
+        R"j({"calculator": "amps.pe", "inputs": {"watts": "2400", "volts": "10", "pf": "100", "phase": "2", "unit": "watts"}, )j"
+        R"j("results": {"Amps": "120."}, "report": {"header": "AMPS=WATTS ÷ (VOLTS x PF x 2.)     ", )j"
+        R"j("body": "120.=2400 ÷ (10 x 100. x 2.)", "trailer": " "}})j"},
+    JsonCase{"WattsOverOhmsDC", {"amps.pr", "--json", "watts=1000", "ohms=10"},
+        R"j({"calculator": "amps.pr", "inputs": {"watts": "1000", "ohms": "10", "pf": "100.", "phase": "dc", "unit": "watts"}, )j"
+        R"j("results": {"Amps": "10."}, "report": {"header": "AMPS=SQUARE ROOT OF (WATTS ÷ (OHMS))     ", )j"
+        R"j("body": "10.=Square Root Of (1000 ÷ (10))", "trailer": " "}})j"},
+    JsonCase{"WattsOverOhmsTwoPhase", {"amps.pr", "--json", "watts=5000", "ohms=4", "pf=85", "phase=2"},
+        R"j({"calculator": "amps.pr", "inputs": {"watts": "5000", "ohms": "4", "pf": "85", "phase": "2", "unit": "watts"}, )j"
+        R"j("results": {"Amps": "27.11630723"}, "report": {"header": "AMPS=SQUARE ROOT OF (WATTS ÷ (OHMS x PF x 2.))     ", )j"
+        R"j("body": "27.11630723=Square Root Of (5000 ÷ (4 x 85 x 2.))", "trailer": " "}})j"},
+    JsonCase{"TypedTextKeptAsTyped", {"amps.er", "--json", "volts=12abc", "ohms=\"4\""},
+        R"j({"calculator": "amps.er", "inputs": {"volts": "12abc", "ohms": "\"4\""}, "results": {"Amps": "0."}, )j"
+        R"j("report": {"header": "AMPS=VOLTS ÷ OHMS     ", "body": "0.=12abc ÷ \"4\"", "trailer": " "}})j"}
+), [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+TEST(Cli, PlainOutputNamesResultsByTheirLabels)
+{
+    const Outcome outcome = RunCalc({"amps.pr", "watts=100", "ohms=2", "pf=50", "phase=1"});
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.out, "Amps = 10.\n"
+                           "AMPS=SQUARE ROOT OF (WATTS ÷ (OHMS x PF))     \n"
+                           "10.=Square Root Of (100 ÷ (2 x 50)) \n");
+}
+
+TEST(Cli, ListShowsEveryCalculatorWithItsDefaults)
+{
+    const Outcome outcome = RunCalc({"--list"});
+    EXPECT_EQ(outcome.status, 0);
+    for (const char* expected : {"amps.er", "amps.pe", "amps.pr", "pf = 100.", "pf = 100\n",
+                                 "phase = dc  (dc, 1, 2, 3)", "unit = watts  (watts, kilo)"}) {
+        EXPECT_NE(outcome.out.find(expected), std::string::npos) << expected;
+    }
+}
+
+struct ErrorCase
+{
+    const char* name;
+    std::vector<std::string> args;
+    const char* message;
+};
+
+std::ostream& operator<<(std::ostream& os, const ErrorCase& c)
+{
+    return os << c.name;
+}
+
+class CliErrorTest : public testing::TestWithParam<ErrorCase>
+{
+};
+
+TEST_P(CliErrorTest, ExitsWithStatusTwoAndOneClearLine)
+{
+    const Outcome outcome = RunCalc(GetParam().args);
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_EQ(outcome.err, std::string("tavo-calc: ") + GetParam().message + "\n");
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Errors, CliErrorTest, testing::Values(
+    ErrorCase{"UnknownCalculator", {"amps.xy"},
+              "unknown calculator \"amps.xy\"; valid calculators: amps.er, amps.pe, amps.pr"},
+    ErrorCase{"UnknownInput", {"amps.er", "watts=5"},
+              "unknown input \"watts\" for amps.er; valid inputs: volts, ohms"},
+    ErrorCase{"UnknownChoice", {"amps.pe", "phase=4"},
+              "invalid phase \"4\" for amps.pe; valid choices: dc, 1, 2, 3"},
+    ErrorCase{"UnknownUnit", {"amps.pr", "unit=mega"},
+              "invalid unit \"mega\" for amps.pr; valid choices: watts, kilo"},
+    ErrorCase{"NotAnAssignment", {"amps.er", "120"},
+              "expected INPUT=TEXT, got \"120\"; valid inputs of amps.er: volts, ohms"}
+), [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+TEST(Cli, NoArgumentsPrintsUsage)
+{
+    const Outcome outcome = RunCalc({});
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_NE(outcome.err.find("usage: tavo-calc"), std::string::npos);
+}
+
+}  // namespace
