@@ -12,8 +12,8 @@ FormulaResult AmpsFromVoltsAndOhms(std::string_view volts, std::string_view ohms
     const double r = ParseNumber(ohms);
     FormulaResult result = MakeResult(v > 0 && r > 0 ? v / r : 0);
     result.report.header = "AMPS=VOLTS " + kDivide + " OHMS" + kHeaderEnd;
-    result.report.body = result.text + "=" + std::string(volts) + " " + kDivide + " " +
-                         std::string(ohms);
+    result.report.body =
+        result.text + "=" + std::string(volts) + " " + kDivide + " " + std::string(ohms);
     result.report.trailer = kTrailer;
     return result;
 }
@@ -94,11 +94,11 @@ FormulaResult ComputeWattsOhms(const std::vector<std::string>& t, PowerChoice po
 
 }  // namespace
 
-const FormulaDefinition kAmpsFromVoltsAndOhms{
-    "amps.er", "E/R", "Amps", false, kVoltsOhmsInputs, ComputeVoltsOhms};
+const FormulaDefinition kAmpsFromVoltsAndOhms{"amps.er",        "E/R",           "Amps", false,
+                                              kVoltsOhmsInputs, ComputeVoltsOhms};
 const FormulaDefinition kAmpsFromWattsAndVolts{
     "amps.pe", "P/E", "Amps", true, kWattsVoltsInputs, ComputeWattsVolts};
-const FormulaDefinition kAmpsFromWattsAndOhms{
-    "amps.pr", "P/R", "Amps", true, kWattsOhmsInputs, ComputeWattsOhms};
+const FormulaDefinition kAmpsFromWattsAndOhms{"amps.pr",        "P/R",           "Amps", true,
+                                              kWattsOhmsInputs, ComputeWattsOhms};
 
 }  // namespace tavo

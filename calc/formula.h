@@ -22,9 +22,9 @@ enum class InputKind {
 
 struct FormulaInput
 {
-    std::string_view name;         // also the command line's input name and the field's object name
+    std::string_view name;  // also the command line's input name and the field's object name
     InputKind kind = InputKind::Value;
-    std::string_view initialText;  // what the field shows when its page opens
+    std::string_view initialText;               // what the field shows when its page opens
     std::optional<std::string_view> resetText;  // none: Reset leaves the field as it is
 };
 

@@ -26,7 +26,8 @@ Digits SeventeenDigits(double ax)
         return d;
     }
     char buf[64];
-    const auto end = std::to_chars(buf, buf + sizeof buf, ax, std::chars_format::scientific, 16).ptr;
+    const auto end =
+        std::to_chars(buf, buf + sizeof buf, ax, std::chars_format::scientific, 16).ptr;
     const std::string_view text(buf, static_cast<size_t>(end - buf));
     const size_t e = text.find('e');
     d.digits.push_back(text[0]);

@@ -88,8 +88,8 @@ void PrintPlain(const CalculatorRun& run)
     for (const auto& [label, text] : run.results) {
         std::cout << label << " = " << text << "\n";
     }
-    std::cout << Utf8(run.report.header) << "\n" << Utf8(run.report.body + run.report.trailer)
-              << "\n";
+    std::cout << Utf8(run.report.header) << "\n"
+              << Utf8(run.report.body + run.report.trailer) << "\n";
 }
 
 std::string JsonObject(const tavo::cli::NamedTexts& texts)
@@ -105,10 +105,10 @@ void PrintJson(const Calculator& calculator, const CalculatorRun& run)
 {
     std::cout << "{\"calculator\": " << JsonString(calculator.name)
               << ", \"inputs\": " << JsonObject(run.inputs)
-              << ", \"results\": " << JsonObject(run.results) << ", \"report\": {\"header\": "
-              << JsonString(Utf8(run.report.header)) << ", \"body\": "
-              << JsonString(Utf8(run.report.body)) << ", \"trailer\": "
-              << JsonString(Utf8(run.report.trailer)) << "}}\n";
+              << ", \"results\": " << JsonObject(run.results)
+              << ", \"report\": {\"header\": " << JsonString(Utf8(run.report.header))
+              << ", \"body\": " << JsonString(Utf8(run.report.body))
+              << ", \"trailer\": " << JsonString(Utf8(run.report.trailer)) << "}}\n";
 }
 
 std::vector<std::string> CalculatorNames()

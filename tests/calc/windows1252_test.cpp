@@ -20,7 +20,9 @@ TEST(Windows1252, UnmappableAndMalformedBecomeQuestionMarks)
 {
     EXPECT_EQ(Utf8ToWindows1252("\u03A9=5"), "?=5");
     EXPECT_EQ(Utf8ToWindows1252("\xC3"), "?");
-    EXPECT_EQ(Utf8ToWindows1252("a\xFF" "b"), "a?b");
+    EXPECT_EQ(Utf8ToWindows1252("a\xFF"
+                                "b"),
+              "a?b");
 }
 
 TEST(Windows1252, EveryByteSurvivesTheRoundTrip)

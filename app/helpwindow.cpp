@@ -1,0 +1,48 @@
+#include "helpwindow.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+const QUrl kContents(QStringLiteral("qrc:/help/index.html"));
+
+}  // namespace
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("helpWindow"));
+    setWindowTitle(tr("TAVO Help"));
+    m_browser = new QTextBrowser(this);
+    m_browser->setObjectName(QStringLiteral("helpText"));
+    m_browser->setOpenExternalLinks(false);
+    auto* back = new QPushButton(tr("&Back"), this);
+    auto* contents = new QPushButton(tr("&Contents"), this);
+    auto* close = new QPushButton(tr("C&lose"), this);
+    back->setEnabled(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(back);
+    buttons->addWidget(contents);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_browser);
+    layout->addLayout(buttons);
+    resize(620, 520);
+
+    connect(back, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
+    connect(m_browser, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
+    connect(contents, &QPushButton::clicked, this, &HelpWindow::showContents);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void HelpWindow::showContents()
+{
+    m_browser->setSource(kContents);
+    show();
+    raise();
+    activateWindow();
+}

@@ -1,0 +1,351 @@
+#include "mainwindow.h"
+
+#include "calculatorpage.h"
+#include "dialogunits.h"
+#include "helpwindow.h"
+#include "pagemessage.h"
+#include "pagetable.h"
+#include "picturebutton.h"
+#include "tabcontrol.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QShortcut>
+#include <QToolButton>
+
+namespace {
+
+const QString kSettingsName = QStringLiteral("Tabrilon.dat");
+
+struct ButtonEntry
+{
+    const char* name;
+    const char* caption;
+    const char* toolTip;
+    const char* picture;
+    double x;
+};
+
+// clang-format off
+constexpr std::array<ButtonEntry, 5> kButtons = {{
+    {"quit", QT_TRANSLATE_NOOP("MainWindow", "Quit"), QT_TRANSLATE_NOOP("MainWindow", "Quit The Program"), ":/buttons/quit.png", 2},
+    {"reports", QT_TRANSLATE_NOOP("MainWindow", "Reports"), QT_TRANSLATE_NOOP("MainWindow", "Development Credits"), ":/buttons/reports.png", 63},
+    {"help", QT_TRANSLATE_NOOP("MainWindow", "Help"), QT_TRANSLATE_NOOP("MainWindow", "Help With The Application"), ":/buttons/help.png", 124},
+    {"reset", QT_TRANSLATE_NOOP("MainWindow", "Reset"), QT_TRANSLATE_NOOP("MainWindow", "Reset All Fields On The Current Application"), ":/buttons/reset.png", 185},
+    {"printScreen", QT_TRANSLATE_NOOP("MainWindow", "Print Screen"), QT_TRANSLATE_NOOP("MainWindow", "Print The Current Screen"), ":/buttons/print.png", 246},
+}};
+// clang-format on
+
+QString Translated(const char* text)
+{
+    return QCoreApplication::translate("MainWindow", text);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(AppServices& services, QWidget* parent)
+    : QDialog(parent), m_services(services),
+      m_settingsFile(QDir(services.dataDirectory).filePath(kSettingsName))
+{
+    Q_INIT_RESOURCE(tavo);
+    PageMessages::ReserveFixedNumbers();
+    m_context = {&m_services, this};
+    m_settings = m_settingsFile.load();
+
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(tr("Korlath Designs"));
+    setWindowIcon(QIcon(QStringLiteral(":/tavo.png")));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    const DialogUnits du(this);
+    setFixedSize(du.size(368, 237));
+
+    // The Histories page collects reports even before its tab is first opened.
+    createPage(kHistoriesTab);
+    buildTabs();
+    buildButtons();
+    buildMenu();
+    onTabChanged(0);
+}
+
+MainWindow::~MainWindow()
+{
+    m_tabs->disconnect(this);
+    for (PageSlot& slot : m_slots) {
+        delete slot.page;
+        slot = {};
+    }
+}
+
+void MainWindow::buildTabs()
+{
+    const DialogUnits du(this);
+    m_tabs = new TabControl(this);
+    m_tabs->setGeometry(du.rect(1, 1, 366, 206));
+    for (const TabEntry& entry : kTabs) {
+        m_tabs->addTab(QIcon(QString::fromLatin1(entry.icon)), Translated(entry.label),
+                       Translated(entry.toolTip));
+    }
+    m_tabs->lower();
+    m_tabs->setCurrentIndex(0);
+    connect(m_tabs, &TabControl::currentChanged, this, &MainWindow::onTabChanged);
+    connect(m_tabs, &TabControl::tabClicked, this, &MainWindow::onTabClicked);
+
+    auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown), this);
+    auto* previous = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), this);
+    connect(next, &QShortcut::activated, this,
+            [this] { m_tabs->setCurrentIndex((m_tabs->currentIndex() + 1) % kTabCount); });
+    connect(previous, &QShortcut::activated, this, [this] {
+        m_tabs->setCurrentIndex((m_tabs->currentIndex() + kTabCount - 1) % kTabCount);
+    });
+}
+
+void MainWindow::buildButtons()
+{
+    const DialogUnits du(this);
+    for (const ButtonEntry& entry : kButtons) {
+        auto* button =
+            new PictureButton(Translated(entry.caption), QString::fromLatin1(entry.picture), this);
+        button->setObjectName(QString::fromLatin1(entry.name));
+        button->setToolTip(Translated(entry.toolTip));
+        button->setGeometry(du.rect(entry.x, 212, 58, 19));
+        m_buttons.append(button);
+    }
+    connect(m_buttons[0], &QPushButton::clicked, this, &MainWindow::reject);
+    connect(m_buttons[1], &QPushButton::clicked, this, &MainWindow::onReports);
+    connect(m_buttons[2], &QPushButton::clicked, this, &MainWindow::onHelp);
+    connect(m_buttons[3], &QPushButton::clicked, this, &MainWindow::onReset);
+    connect(m_buttons[4], &QPushButton::clicked, this, &MainWindow::onPrintScreen);
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, &MainWindow::onHelp);
+}
+
+void MainWindow::buildMenu()
+{
+    m_menu = new QMenu(this);
+    m_menu->setObjectName(QStringLiteral("windowMenu"));
+    m_splashAction = m_menu->addAction(tr("S&plash Screen"));
+    m_splashAction->setObjectName(QStringLiteral("splashScreen"));
+    m_splashAction->setCheckable(true);
+    m_splashAction->setChecked(m_settings.splashOn);
+    m_menu->addSeparator();
+    m_animateAction = m_menu->addAction(tr("An&imate On"));
+    m_animateAction->setObjectName(QStringLiteral("animateOn"));
+    m_animateAction->setCheckable(true);
+    m_animateAction->setChecked(m_settings.animateOn);
+    // The menu toggles the flags itself, so a check mark never runs ahead of the settings.
+    connect(m_splashAction, &QAction::triggered, this, &MainWindow::toggleSplash);
+    connect(m_animateAction, &QAction::triggered, this, &MainWindow::toggleAnimate);
+
+    const DialogUnits du(this);
+    m_menuButton = new QToolButton(this);
+    m_menuButton->setObjectName(QStringLiteral("menuButton"));
+    m_menuButton->setText(tr("&Menu"));
+    m_menuButton->setToolTip(tr("Splash Screen And Animation Settings"));
+    m_menuButton->setMenu(m_menu);
+    m_menuButton->setPopupMode(QToolButton::InstantPopup);
+    m_menuButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_menuButton->setGeometry(du.rect(307, 212, 58, 19));
+}
+
+int MainWindow::currentIndex() const
+{
+    for (int i = 0; i < kTabCount; ++i) {
+        if (m_slots[size_t(i)].current) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+CalculatorPage* MainWindow::page(int index) const
+{
+    return index >= 0 && index < kTabCount ? m_slots[size_t(index)].page : nullptr;
+}
+
+CalculatorPage* MainWindow::currentPage() const
+{
+    return page(currentIndex());
+}
+
+QRect MainWindow::pageRect() const
+{
+    const DialogUnits du(this);
+    const QRect display = m_tabs->displayRect().translated(m_tabs->pos());
+    return display.adjusted(-du.x(2.5), -du.y(2), du.x(2), du.y(2));
+}
+
+void MainWindow::createPage(int index)
+{
+    PageSlot& slot = m_slots[size_t(index)];
+    slot.page = CreatePage(index, m_context, this);
+    slot.created = true;
+}
+
+void MainWindow::onTabChanged(int index)
+{
+    if (index < 0 || index >= kTabCount) {
+        return;
+    }
+    const QRect rect = pageRect();
+    for (PageSlot& slot : m_slots) {
+        slot.current = false;
+    }
+    PageSlot& slot = m_slots[size_t(index)];
+    slot.current = true;
+    if (!slot.created) {
+        createPage(index);
+    }
+    if (!slot.placed) {
+        slot.page->setGeometry(rect);
+        slot.page->show();
+        slot.placed = true;
+    }
+    for (const PageSlot& other : m_slots) {
+        if (other.created && other.page != slot.page) {
+            SendPageMessage(other.page, PageMessages::HidePage);
+        }
+    }
+    slot.page->showPage();
+}
+
+void MainWindow::onTabClicked(int index)
+{
+    update();
+    SendPageMessage(page(index), PageMessages::Activate);
+}
+
+void MainWindow::sendToCurrent(QEvent::Type type, qintptr wParam, qintptr lParam)
+{
+    SendPageMessage(currentPage(), type, wParam, lParam);
+}
+
+void MainWindow::reject()
+{
+    m_services.sounds->play(QStringLiteral("click.wav"));
+    QDialog::reject();
+}
+
+void MainWindow::onReports()
+{
+    m_services.sounds->play(QStringLiteral("click.wav"));
+    m_services.prompts->message(this, tr("Reports are not available yet."));
+}
+
+void MainWindow::onHelp()
+{
+    m_services.sounds->play(QStringLiteral("Click.wav"));
+    if (!m_help) {
+        m_help = new HelpWindow(this);
+    }
+    m_help->showContents();
+}
+
+void MainWindow::onReset()
+{
+    m_services.sounds->play(QStringLiteral("Click.wav"));
+    sendToCurrent(PageMessages::Reset);
+}
+
+void MainWindow::onPrintScreen()
+{
+    m_services.sounds->play(QStringLiteral("Click.wav"));
+    sendToCurrent(PageMessages::PrintScreen);
+}
+
+void MainWindow::toggleSplash()
+{
+    m_settings.splashOn = !m_settings.splashOn;
+    m_splashAction->setChecked(m_settings.splashOn);
+    saveSettings();
+}
+
+void MainWindow::toggleAnimate()
+{
+    m_settings.animateOn = !m_settings.animateOn;
+    m_animateAction->setChecked(m_settings.animateOn);
+    update();
+    saveSettings();
+}
+
+void MainWindow::saveSettings()
+{
+    QString error;
+    if (!m_settingsFile.save(m_settings, &error)) {
+        m_services.prompts->warning(
+            this, tr("The settings could not be saved to %1: %2")
+                      .arg(QDir::toNativeSeparators(m_settingsFile.path()), error));
+    }
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type >= QEvent::User && type <= QEvent::MaxUser) {
+        if (auto* message = dynamic_cast<PageMessage*>(event)) {
+            if (type == PageMessages::Registered(PageMessages::kSaveReport)) {
+                m_autoAddToHistories = message->wParam() != 0;
+                if (currentIndex() == kHistoriesTab) {
+                    m_services.prompts->message(this, tr("Nothing to save or add!"));
+                } else {
+                    sendToCurrent(type, message->wParam(), message->lParam());
+                }
+                return true;
+            }
+        }
+    }
+    return QDialog::event(event);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    const bool plain = event->modifiers() == Qt::NoModifier ||
+                       (event->modifiers() == Qt::KeypadModifier && event->key() == Qt::Key_Enter);
+    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        sendToCurrent(PageMessages::Registered(PageMessages::kEnterKey), 13);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    m_menu->popup(event->globalPos());
+}
+
+QList<QWidget*> MainWindow::tabChain() const
+{
+    // Reading order: the tabs, the current page's controls in its own order, the buttons.
+    QList<QWidget*> chain{m_tabs};
+    if (CalculatorPage* current = currentPage()) {
+        for (QWidget* w = current->nextInFocusChain(); w != current; w = w->nextInFocusChain()) {
+            if (current->isAncestorOf(w) && !w->focusProxy() && w->isVisible() && w->isEnabled() &&
+                (w->focusPolicy() & Qt::TabFocus)) {
+                chain.append(w);
+            }
+        }
+    }
+    for (PictureButton* button : m_buttons) {
+        chain.append(button);
+    }
+    chain.append(m_menuButton);
+    return chain;
+}
+
+bool MainWindow::focusNextPrevChild(bool next)
+{
+    const QList<QWidget*> chain = tabChain();
+    QWidget* focus = focusWidget();
+    qsizetype at = chain.indexOf(focus);
+    if (at < 0) {
+        at = next ? -1 : 0;
+    }
+    const qsizetype count = chain.size();
+    const qsizetype target = (at + (next ? 1 : count - 1)) % count;
+    chain[target]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}

@@ -1,0 +1,92 @@
+#pragma once
+
+// The program's main window: fourteen tabs with one calculator page each, and the button row.
+// It runs as a modal dialog whose loop is the program's main loop. It creates each page on the
+// first selection of its tab, shows one page at a time, and routes Reset, Print Screen, the
+// Enter key and report requests to the current page.
+
+#include "services.h"
+#include "settingsfile.h"
+
+#include <QDialog>
+#include <QEvent>
+
+#include <array>
+
+class CalculatorPage;
+class HelpWindow;
+class PictureButton;
+class QAction;
+class QMenu;
+class QToolButton;
+class TabControl;
+
+class MainWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(AppServices& services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    TabControl* tabs() const { return m_tabs; }
+    int currentIndex() const;
+    CalculatorPage* page(int index) const;
+    CalculatorPage* currentPage() const;
+    bool autoAddToHistories() const { return m_autoAddToHistories; }
+    const Settings& settings() const { return m_settings; }
+    QAction* splashAction() const { return m_splashAction; }
+    QAction* animateAction() const { return m_animateAction; }
+    QMenu* windowMenu() const { return m_menu; }
+    HelpWindow* helpWindow() const { return m_help; }
+    // Where pages go: the tab control's display area widened by the page margins.
+    QRect pageRect() const;
+
+    // Quit, Escape and the close box all end here.
+    void reject() override;
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    struct PageSlot
+    {
+        CalculatorPage* page = nullptr;
+        bool created = false;
+        bool current = false;
+        bool placed = false;
+    };
+
+    void buildTabs();
+    void buildButtons();
+    void buildMenu();
+    void createPage(int index);
+    void onTabChanged(int index);
+    void onTabClicked(int index);
+    void onReports();
+    void onHelp();
+    void onReset();
+    void onPrintScreen();
+    void toggleSplash();
+    void toggleAnimate();
+    void saveSettings();
+    void sendToCurrent(QEvent::Type type, qintptr wParam = 0, qintptr lParam = 0);
+    QList<QWidget*> tabChain() const;
+
+    AppServices& m_services;
+    PageContext m_context;
+    SettingsFile m_settingsFile;
+    Settings m_settings;
+    bool m_autoAddToHistories = true;
+    std::array<PageSlot, 14> m_slots{};
+    TabControl* m_tabs = nullptr;
+    QList<PictureButton*> m_buttons;
+    QToolButton* m_menuButton = nullptr;
+    QMenu* m_menu = nullptr;
+    QAction* m_splashAction = nullptr;
+    QAction* m_animateAction = nullptr;
+    HelpWindow* m_help = nullptr;
+};

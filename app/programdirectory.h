@@ -1,0 +1,19 @@
+#pragma once
+
+// Where the program's files are: the ones it ships (sounds, pictures, help) and the ones it
+// writes (settings, the hand-off file).
+
+#include <QString>
+
+// The folder of the shipped files: the executable's own folder when they stand beside it (build
+// tree, unpacked archive), otherwise the installed data folder <prefix>/share/tavo.
+QString ProgramDirectory();
+QString ProgramDirectoryFor(const QString& executableDirectory);
+
+// The program directory when the program may write there, else the user's configuration folder
+// (created when needed).
+QString DataDirectory(const QString& programDirectory);
+
+// A shipped file looked up by name without regard to case, first in the current working folder
+// and then in the program directory; empty when neither has it.
+QString FindProgramFile(const QString& name, const QString& programDirectory);

@@ -1,0 +1,35 @@
+#pragma once
+
+// The program's real message boxes and sounds.
+
+#include "services.h"
+
+#include <memory>
+
+class SoundPlayer;
+
+class QtPrompts : public Prompts
+{
+public:
+    void message(QWidget* parent, const QString& text) override;
+    void warning(QWidget* parent, const QString& text) override;
+};
+
+class QtSounds : public Sounds
+{
+public:
+    explicit QtSounds(QString programDirectory);
+    ~QtSounds() override;
+
+    void play(const QString& fileName) override;
+    void beep() override;
+    // Loads the sound module ahead of the first click.
+    void preload();
+
+private:
+    SoundPlayer* player();
+
+    QString m_programDirectory;
+    std::unique_ptr<SoundPlayer> m_player;
+    bool m_triedModule = false;
+};

@@ -1,0 +1,82 @@
+#include "ampspage.h"
+
+#include "amps.h"
+#include "dcolabel.h"
+#include "valuefield.h"
+
+#include <QLabel>
+
+namespace {
+
+FormulaHostTraits AmpsTraits()
+{
+    FormulaHostTraits traits;
+    traits.resultName = AmpsPage::tr("Amps");
+    traits.selectorsOffOnFirstTab = true;
+    traits.recomputeAfterSwitch = false;
+    traits.recomputeOnActivate = true;
+    return traits;
+}
+
+QString TabLabel(const tavo::FormulaDefinition& formula)
+{
+    return QString::fromLatin1(formula.tabLabel.data(), qsizetype(formula.tabLabel.size()));
+}
+
+}  // namespace
+
+AmpsPage::AmpsPage(const PageContext& context, QWidget* parent)
+    : FormulaHostPage(context, parent, AmpsTraits())
+{
+    setObjectName(QStringLiteral("ampsPage"));
+    addFormulaTabs({TabLabel(tavo::kAmpsFromVoltsAndOhms), TabLabel(tavo::kAmpsFromWattsAndVolts),
+                    TabLabel(tavo::kAmpsFromWattsAndOhms)});
+}
+
+FormulaPage* AmpsPage::createSubPage(int tab)
+{
+    switch (tab) {
+    case 0:
+        return new AmpsVoltsOhmsPage(context(), this);
+    case 1:
+        return new AmpsWattsVoltsPage(context(), this);
+    default:
+        return new AmpsWattsOhmsPage(context(), this);
+    }
+}
+
+AmpsVoltsOhmsPage::AmpsVoltsOhmsPage(const PageContext& context, FormulaHostPage* host)
+    : FormulaPage(context, host, tavo::kAmpsFromVoltsAndOhms)
+{
+    ValueField* volts = field("volts");
+    ValueField* ohms = field("ohms");
+    layOutFraction({makeLabel(tr("&Voltage"), volts), volts}, {makeLabel(tr("&Ohms"), ohms), ohms},
+                   nullptr, new DcOnlyLabel(this));
+}
+
+AmpsWattsVoltsPage::AmpsWattsVoltsPage(const PageContext& context, FormulaHostPage* host)
+    : FormulaPage(context, host, tavo::kAmpsFromWattsAndVolts)
+{
+    ValueField* watts = field("watts");
+    ValueField* volts = field("volts");
+    ValueField* pf = field("pf");
+    QLabel* pfLabel = makeLabel(tr("X   &PF"), pf);
+    addPowerFactorPart(pfLabel);
+    layOutFraction({makeWattsLabel(watts), watts},
+                   {makeLabel(tr("&Voltage"), volts), volts, pfLabel, pf, multiplierSign(),
+                    multiplierDisplay(), multiplierLabel()});
+}
+
+AmpsWattsOhmsPage::AmpsWattsOhmsPage(const PageContext& context, FormulaHostPage* host)
+    : FormulaPage(context, host, tavo::kAmpsFromWattsAndOhms)
+{
+    ValueField* watts = field("watts");
+    ValueField* ohms = field("ohms");
+    ValueField* pf = field("pf");
+    QLabel* pfLabel = makeLabel(tr("X   &PF"), pf);
+    addPowerFactorPart(pfLabel);
+    layOutFraction({makeWattsLabel(watts), watts},
+                   {makeLabel(tr("&Ohms"), ohms), ohms, pfLabel, pf, multiplierSign(),
+                    multiplierDisplay(), multiplierLabel()},
+                   new QLabel(tr("Square Root Of"), this));
+}

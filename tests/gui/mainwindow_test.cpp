@@ -1,0 +1,377 @@
+#include "calculatorpage.h"
+#include "dialogunits.h"
+#include "helpwindow.h"
+#include "mainwindow.h"
+#include "pagemessage.h"
+#include "pagetable.h"
+#include "tabcontrol.h"
+#include "testsupport.h"
+#include "valuefield.h"
+
+#include <QAction>
+#include <QHelpEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QToolTip>
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void tabsInOrderWithTooltips_data();
+    void tabsInOrderWithTooltips();
+    void tabTooltipShownOverItsTab();
+    void buttonsWithTooltips_data();
+    void buttonsWithTooltips();
+    void fixedSizeAndTitle();
+    void motorSelectedAtStart();
+    void historiesPageExistsFromStart();
+    void pageCreatedOnceAndKeptWithInputs();
+    void pagePlacedAtPageRectangle();
+    void everyTabSelectable();
+    void onlyTheCurrentPageIsVisible();
+    void nothingToSaveOnHistoriesTab();
+    void saveReportKeepsAutoAddSetting();
+    void quitEscapeAndCloseBoxEndTheDialog_data();
+    void quitEscapeAndCloseBoxEndTheDialog();
+    void resetAndPrintScreenClick();
+    void helpOpensContents();
+    void keyboardWalksTabsPageAndButtons();
+    void ctrlPageDownChangesTab();
+    void menuHoldsTheToggles();
+    void modalWatchdogIsQuiet();
+};
+
+void MainWindowTest::tabsInOrderWithTooltips_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("tip");
+    const QList<QPair<QString, QString>> tabs = {
+        {"Motor", "Horse Power & Related Calculations"},
+        {"Watts", "Ohms Law Watts Calculations"},
+        {"Amps", "Ohms Law Amps Calculations"},
+        {"Volts", "Ohms Law Volt Calculations"},
+        {"Resistance", "Ohms Law Resistance Calculations"},
+        {"Xformer", "Transformer Calculations"},
+        {"Ground", "Ground Conductor Sizes"},
+        {"Boxes", "Box Fill Calculator"},
+        {"Conduit", "Conduit Fill Calculator"},
+        {"Motor Data", "Motor Heater & Conductor Calculator"},
+        {"Ampacity", "Wire Ampacity Calculator"},
+        {"Volt Drop", "Volt Drop Calculator"},
+        {"Histories", "Calculation Histories"},
+        {"Conversions", "Conversions"},
+    };
+    for (int i = 0; i < tabs.size(); ++i) {
+        QTest::addRow("%d %s", i, qPrintable(tabs[i].first))
+            << i << tabs[i].first << tabs[i].second;
+    }
+}
+
+void MainWindowTest::tabsInOrderWithTooltips()
+{
+    QFETCH(int, index);
+    QFETCH(QString, label);
+    QFETCH(QString, tip);
+    ProgramUnderTest program;
+    TabControl* tabs = program.window().tabs();
+    QCOMPARE(tabs->count(), 14);
+    QCOMPARE(tabs->tabText(index), label);
+    QCOMPARE(tabs->tabToolTip(index), tip);
+    QVERIFY(!tabs->tabIcon(index).pixmap(15, 15).isNull());
+    QVERIFY(tabs->rect().contains(tabs->tabRect(index)));
+}
+
+void MainWindowTest::tabTooltipShownOverItsTab()
+{
+    ProgramUnderTest program;
+    TabControl* tabs = program.window().tabs();
+    for (int index : {0, 9, 13}) {
+        const QPoint at = tabs->tabRect(index).center();
+        QHelpEvent help(QEvent::ToolTip, at, tabs->mapToGlobal(at));
+        QCoreApplication::sendEvent(tabs, &help);
+        QTRY_COMPARE(QToolTip::text(), tabs->tabToolTip(index));
+        QToolTip::hideText();
+    }
+}
+
+void MainWindowTest::buttonsWithTooltips_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("tip");
+    QTest::addColumn<double>("x");
+    QTest::newRow("Quit") << "quit"
+                          << "Quit"
+                          << "Quit The Program" << 2.0;
+    QTest::newRow("Reports") << "reports"
+                             << "Reports"
+                             << "Development Credits" << 63.0;
+    QTest::newRow("Help") << "help"
+                          << "Help"
+                          << "Help With The Application" << 124.0;
+    QTest::newRow("Reset") << "reset"
+                           << "Reset"
+                           << "Reset All Fields On The Current Application" << 185.0;
+    QTest::newRow("Print Screen") << "printScreen"
+                                  << "Print Screen"
+                                  << "Print The Current Screen" << 246.0;
+}
+
+void MainWindowTest::buttonsWithTooltips()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QString, tip);
+    QFETCH(double, x);
+    ProgramUnderTest program;
+    auto* button = program.window().findChild<QPushButton*>(name);
+    QVERIFY(button);
+    QCOMPARE(button->text(), caption);
+    QCOMPARE(button->toolTip(), tip);
+    const DialogUnits du(&program.window());
+    QCOMPARE(button->geometry(), du.rect(x, 212, 58, 19));
+    QVERIFY(button->isVisible());
+}
+
+void MainWindowTest::fixedSizeAndTitle()
+{
+    ProgramUnderTest program;
+    MainWindow& window = program.window();
+    const DialogUnits du(&window);
+    QCOMPARE(window.windowTitle(), QStringLiteral("Korlath Designs"));
+    QCOMPARE(window.size(), du.size(368, 237));
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);
+}
+
+void MainWindowTest::motorSelectedAtStart()
+{
+    ProgramUnderTest program;
+    QCOMPARE(program.window().tabs()->currentIndex(), 0);
+    QCOMPARE(program.window().currentIndex(), 0);
+    QVERIFY(program.window().page(0));
+    QVERIFY(program.window().page(0)->isVisible());
+    // Nothing else is built at start but the Histories page.
+    for (int i = 1; i < kTabCount; ++i) {
+        QCOMPARE(program.window().page(i) != nullptr, i == kHistoriesTab);
+    }
+}
+
+void MainWindowTest::historiesPageExistsFromStart()
+{
+    ProgramUnderTest program;
+    CalculatorPage* histories = program.window().page(kHistoriesTab);
+    QVERIFY(histories);
+    QVERIFY(!histories->isVisible());
+    QCOMPARE(program.openTab(kHistoriesTab), histories);
+    QVERIFY(histories->isVisible());
+}
+
+void MainWindowTest::pageCreatedOnceAndKeptWithInputs()
+{
+    ProgramUnderTest program;
+    QWidget* amps = program.openTab(2);
+    QVERIFY(amps);
+    auto* volts = amps->findChild<ValueField*>("volts");
+    QVERIFY(volts);
+    volts->edit()->setFocus();
+    QTest::keyClicks(volts->edit(), "120");
+    program.openTab(5);
+    QVERIFY(!amps->isVisible());
+    QCOMPARE(program.openTab(2), amps);
+    QVERIFY(amps->isVisible());
+    QCOMPARE(volts->edit()->text(), QStringLiteral("120"));
+    QCOMPARE(amps->findChildren<ValueField*>("volts").size(), 1);
+}
+
+void MainWindowTest::pagePlacedAtPageRectangle()
+{
+    ProgramUnderTest program;
+    MainWindow& window = program.window();
+    const DialogUnits du(&window);
+    const QRect display = window.tabs()->displayRect().translated(window.tabs()->pos());
+    const QRect expected = display.adjusted(-du.x(2.5), -du.y(2), du.x(2), du.y(2));
+    QCOMPARE(window.pageRect(), expected);
+    for (int index : {0, 2, kHistoriesTab}) {
+        QCOMPARE(program.openTab(index)->geometry(), expected);
+    }
+    // The pages sit inside the tab control's frame, below every row of tabs.
+    QVERIFY(window.tabs()->geometry().contains(expected));
+    for (int i = 0; i < kTabCount; ++i) {
+        const QRect tab = window.tabs()->tabRect(i).translated(window.tabs()->pos());
+        QVERIFY2(!tab.intersects(expected), qPrintable(QStringLiteral("%1: %2,%3 %4x%5 vs top %6")
+                                                           .arg(i)
+                                                           .arg(tab.x())
+                                                           .arg(tab.y())
+                                                           .arg(tab.width())
+                                                           .arg(tab.height())
+                                                           .arg(expected.top())));
+    }
+}
+
+void MainWindowTest::everyTabSelectable()
+{
+    ProgramUnderTest program;
+    for (int i = kTabCount - 1; i >= 0; --i) {
+        QWidget* page = program.openTab(i);
+        QVERIFY2(page, qPrintable(program.window().tabs()->tabText(i)));
+        QCOMPARE(program.window().tabs()->currentIndex(), i);
+        QCOMPARE(program.window().currentPage(), page);
+    }
+}
+
+void MainWindowTest::onlyTheCurrentPageIsVisible()
+{
+    ProgramUnderTest program;
+    for (int index : {2, 7, 2, 0}) {
+        program.openTab(index);
+        for (int i = 0; i < kTabCount; ++i) {
+            if (CalculatorPage* page = program.window().page(i)) {
+                QCOMPARE(page->isVisible(), i == index);
+            }
+        }
+    }
+}
+
+void MainWindowTest::nothingToSaveOnHistoriesTab()
+{
+    ProgramUnderTest program;
+    program.openTab(kHistoriesTab);
+    SendPageMessage(&program.window(), PageMessages::Registered(PageMessages::kSaveReport), 1, 0);
+    QCOMPARE(program.prompts.messages, QStringList{"Nothing to save or add!"});
+    SendPageMessage(&program.window(), PageMessages::Registered(PageMessages::kSaveReport), 1, 1);
+    QCOMPARE(program.prompts.messages.size(), 2);
+}
+
+void MainWindowTest::saveReportKeepsAutoAddSetting()
+{
+    ProgramUnderTest program;
+    QVERIFY(program.window().autoAddToHistories());
+    program.openTab(kHistoriesTab);
+    SendPageMessage(&program.window(), PageMessages::Registered(PageMessages::kSaveReport), 0, 0);
+    QVERIFY(!program.window().autoAddToHistories());
+    SendPageMessage(&program.window(), PageMessages::Registered(PageMessages::kSaveReport), 1, 0);
+    QVERIFY(program.window().autoAddToHistories());
+}
+
+void MainWindowTest::quitEscapeAndCloseBoxEndTheDialog_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Quit") << "quit";
+    QTest::newRow("Escape") << "escape";
+    QTest::newRow("close box") << "close";
+}
+
+void MainWindowTest::quitEscapeAndCloseBoxEndTheDialog()
+{
+    QFETCH(QString, how);
+    ProgramUnderTest program;
+    MainWindow& window = program.window();
+    QSignalSpy finished(&window, &QDialog::finished);
+    if (how == "quit") {
+        QTest::mouseClick(window.findChild<QPushButton*>("quit"), Qt::LeftButton);
+    } else if (how == "escape") {
+        QTest::keyClick(&window, Qt::Key_Escape);
+    } else {
+        window.close();
+    }
+    QCOMPARE(finished.size(), 1);
+    QVERIFY(!window.isVisible());
+    QCOMPARE(program.sounds.played, QStringList{"click.wav"});
+}
+
+void MainWindowTest::resetAndPrintScreenClick()
+{
+    ProgramUnderTest program;
+    QTest::mouseClick(program.window().findChild<QPushButton*>("reset"), Qt::LeftButton);
+    QTest::mouseClick(program.window().findChild<QPushButton*>("printScreen"), Qt::LeftButton);
+    QCOMPARE(program.sounds.played, (QStringList{"Click.wav", "Click.wav"}));
+}
+
+void MainWindowTest::helpOpensContents()
+{
+    ProgramUnderTest program;
+    QTest::mouseClick(program.window().findChild<QPushButton*>("help"), Qt::LeftButton);
+    QCOMPARE(program.sounds.played, QStringList{"Click.wav"});
+    HelpWindow* help = program.window().helpWindow();
+    QVERIFY(help && help->isVisible());
+    QCOMPARE(help->browser()->source().toString(), QStringLiteral("qrc:/help/index.html"));
+    QVERIFY(help->browser()->toPlainText().contains("Contents"));
+    // Every page the contents link to exists.
+    for (const char* page : {"mainwindow", "numbers", "amps"}) {
+        help->browser()->setSource(QUrl(QStringLiteral("qrc:/help/%1.html").arg(page)));
+        QVERIFY2(help->browser()->toPlainText().size() > 200, page);
+    }
+    QTest::mouseClick(program.window().findChild<QPushButton*>("help"), Qt::LeftButton);
+    QCOMPARE(help->browser()->source().toString(), QStringLiteral("qrc:/help/index.html"));
+}
+
+void MainWindowTest::keyboardWalksTabsPageAndButtons()
+{
+    ProgramUnderTest program;
+    QWidget* amps = program.openTab(2);
+    program.window().tabs()->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    // After the tabs come the page's controls, starting with its formula tabs.
+    QVERIFY(amps->isAncestorOf(QApplication::focusWidget()));
+    QWidget* last = nullptr;
+    for (int i = 0; i < 40 && QApplication::focusWidget() != program.window().tabs(); ++i) {
+        last = QApplication::focusWidget();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(QApplication::focusWidget(), program.window().tabs());
+    QCOMPARE(last, program.window().findChild<QToolButton*>("menuButton"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), last);
+}
+
+void MainWindowTest::ctrlPageDownChangesTab()
+{
+    ProgramUnderTest program;
+    program.window().tabs()->setFocus();
+    QTest::keyClick(program.window().tabs(), Qt::Key_PageDown, Qt::ControlModifier);
+    QCOMPARE(program.window().currentIndex(), 1);
+    QTest::keyClick(program.window().tabs(), Qt::Key_Right);
+    QCOMPARE(program.window().currentIndex(), 2);
+    QTest::keyClick(program.window().tabs(), Qt::Key_PageUp, Qt::ControlModifier);
+    QTest::keyClick(program.window().tabs(), Qt::Key_PageUp, Qt::ControlModifier);
+    QTest::keyClick(program.window().tabs(), Qt::Key_PageUp, Qt::ControlModifier);
+    QCOMPARE(program.window().currentIndex(), 13);
+}
+
+void MainWindowTest::menuHoldsTheToggles()
+{
+    ProgramUnderTest program;
+    QMenu* menu = program.window().windowMenu();
+    QStringList texts;
+    for (QAction* action : menu->actions()) {
+        if (!action->isSeparator()) {
+            texts.append(action->text());
+            QVERIFY(action->isCheckable());
+            QVERIFY(action->isChecked());
+        }
+    }
+    QCOMPARE(texts, (QStringList{"S&plash Screen", "An&imate On"}));
+    auto* button = program.window().findChild<QToolButton*>("menuButton");
+    QCOMPARE(button->menu(), menu);
+}
+
+void MainWindowTest::modalWatchdogIsQuiet()
+{
+    ProgramUnderTest program;
+    program.openTab(2);
+    QTest::qWait(150);
+    QVERIFY2(program.watchdog.seen.isEmpty(), qPrintable(program.watchdog.seen));
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "mainwindow_test.moc"
