@@ -1,5 +1,6 @@
 // TAVO: calculators for electricians and electrical designers.
 
+#include "filereportdesk.h"
 #include "mainwindow.h"
 #include "pagemessage.h"
 #include "programdirectory.h"
@@ -18,9 +19,12 @@ int main(int argc, char* argv[])
     PageMessages::Registered(PageMessages::kSaveReport);
 
     const QString programDirectory = ProgramDirectory();
+    const QString dataDirectory = DataDirectory(programDirectory);
     QtPrompts prompts;
     QtSounds sounds(programDirectory);
-    AppServices services{&prompts, &sounds, programDirectory, DataDirectory(programDirectory)};
+    QtPrinterChooser printers;
+    FileReportDesk reports(prompts, printers, dataDirectory);
+    AppServices services{&prompts, &sounds, &printers, &reports, programDirectory, dataDirectory};
     {
         MainWindow window(services);
         // The first click should not wait for the sound libraries.

@@ -2,10 +2,13 @@
 
 #include "calculatorpage.h"
 #include "dialogunits.h"
+#include "floatinghistorywindow.h"
 #include "helpwindow.h"
+#include "historiespage.h"
 #include "pagemessage.h"
 #include "pagetable.h"
 #include "picturebutton.h"
+#include "reportsdialog.h"
 #include "tabcontrol.h"
 
 #include <QAction>
@@ -14,6 +17,7 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QScreen>
 #include <QShortcut>
 #include <QToolButton>
 
@@ -75,6 +79,13 @@ MainWindow::MainWindow(AppServices& services, QWidget* parent)
 MainWindow::~MainWindow()
 {
     m_tabs->disconnect(this);
+    if (m_floating) {
+        m_floating->close();
+        delete m_floating;
+    }
+    // Nothing of this run's reports stays behind in the hand-off file.
+    m_services.reports->emptyHandOff(this);
+    delete m_reportsDialog;
     for (PageSlot& slot : m_slots) {
         delete slot.page;
         slot = {};
@@ -230,10 +241,43 @@ void MainWindow::reject()
     QDialog::reject();
 }
 
+ReportsDialog* MainWindow::reportsDialog() const
+{
+    return m_reportsDialog;
+}
+
+FloatingHistoryWindow* MainWindow::floatingWindow() const
+{
+    return m_floating;
+}
+
+HistoriesPage* MainWindow::historiesPage() const
+{
+    return qobject_cast<HistoriesPage*>(page(kHistoriesTab));
+}
+
 void MainWindow::onReports()
 {
     m_services.sounds->play(QStringLiteral("click.wav"));
-    m_services.prompts->message(this, tr("Reports are not available yet."));
+    delete m_reportsDialog;
+    m_reportsDialog = new ReportsDialog(this);
+    m_reportsDialog->show();
+    SendPageMessage(m_reportsDialog, PageMessages::Registered(PageMessages::kAddCheck),
+                    m_autoAddToHistories ? 1 : 0, 0);
+}
+
+void MainWindow::openFloatingWindow()
+{
+    if (m_floating) {
+        m_services.prompts->message(this, tr("External history window is already open!"));
+        return;
+    }
+    m_floating = new FloatingHistoryWindow(m_context, this);
+    m_floating->setAttribute(Qt::WA_DeleteOnClose);
+    if (const QScreen* screen = this->screen()) {
+        m_floating->move(screen->geometry().topLeft());
+    }
+    m_floating->show();
 }
 
 void MainWindow::onHelp()
@@ -287,18 +331,47 @@ bool MainWindow::event(QEvent* event)
     const QEvent::Type type = event->type();
     if (type >= QEvent::User && type <= QEvent::MaxUser) {
         if (auto* message = dynamic_cast<PageMessage*>(event)) {
-            if (type == PageMessages::Registered(PageMessages::kSaveReport)) {
-                m_autoAddToHistories = message->wParam() != 0;
-                if (currentIndex() == kHistoriesTab) {
-                    m_services.prompts->message(this, tr("Nothing to save or add!"));
-                } else {
-                    sendToCurrent(type, message->wParam(), message->lParam());
-                }
+            if (reportMessage(type, message->wParam(), message->lParam())) {
                 return true;
             }
         }
     }
     return QDialog::event(event);
+}
+
+bool MainWindow::reportMessage(QEvent::Type type, qintptr wParam, qintptr lParam)
+{
+    using namespace PageMessages;
+    if (type == Registered(kSaveReport)) {
+        m_autoAddToHistories = wParam != 0;
+        if (currentIndex() == kHistoriesTab) {
+            m_services.prompts->message(this, tr("Nothing to save or add!"));
+        } else {
+            sendToCurrent(type, wParam, lParam);
+        }
+    } else if (type == Registered(kPassReport)) {
+        if (currentIndex() != kHistoriesTab) {
+            SendPageMessage(historiesPage(), type, wParam, lParam);
+        }
+    } else if (type == Registered(kAddCheck)) {
+        if (lParam == 4) {
+            openFloatingWindow();
+        }
+        m_autoAddToHistories = wParam != 0;
+    } else if (type == Registered(kHistWindow)) {
+        if (lParam == 14) {
+            SendPageMessage(historiesPage(), type, 0, 14);
+        }
+        if (wParam == 7 && m_floating) {
+            SendPageMessage(m_floating, type, 7, lParam);
+        }
+        if (m_floating && lParam != 14 && wParam != 7) {
+            SendPageMessage(m_floating, type, 0, 0);
+        }
+    } else {
+        return false;
+    }
+    return true;
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event)

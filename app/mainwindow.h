@@ -10,11 +10,15 @@
 
 #include <QDialog>
 #include <QEvent>
+#include <QPointer>
 
 #include <array>
 
 class CalculatorPage;
+class FloatingHistoryWindow;
 class HelpWindow;
+class HistoriesPage;
+class ReportsDialog;
 class PictureButton;
 class QAction;
 class QMenu;
@@ -39,6 +43,9 @@ public:
     QAction* animateAction() const { return m_animateAction; }
     QMenu* windowMenu() const { return m_menu; }
     HelpWindow* helpWindow() const { return m_help; }
+    ReportsDialog* reportsDialog() const;
+    FloatingHistoryWindow* floatingWindow() const;
+    HistoriesPage* historiesPage() const;
     // Where pages go: the tab control's display area widened by the page margins.
     QRect pageRect() const;
 
@@ -74,6 +81,8 @@ private:
     void toggleAnimate();
     void saveSettings();
     void sendToCurrent(QEvent::Type type, qintptr wParam = 0, qintptr lParam = 0);
+    bool reportMessage(QEvent::Type type, qintptr wParam, qintptr lParam);
+    void openFloatingWindow();
     QList<QWidget*> tabChain() const;
 
     AppServices& m_services;
@@ -89,4 +98,6 @@ private:
     QAction* m_splashAction = nullptr;
     QAction* m_animateAction = nullptr;
     HelpWindow* m_help = nullptr;
+    QPointer<ReportsDialog> m_reportsDialog;
+    QPointer<FloatingHistoryWindow> m_floating;
 };

@@ -1,6 +1,7 @@
 #include "pagetable.h"
 
 #include "ampspage.h"
+#include "historiespage.h"
 #include "placeholderpage.h"
 
 #include <QCoreApplication>
@@ -30,6 +31,9 @@ CalculatorPage* CreatePage(int index, const PageContext& context, QWidget* paren
     switch (index) {
     case 2:
         page = new AmpsPage(context, parent);
+        break;
+    case kHistoriesTab:
+        page = new HistoriesPage(context, parent);
         break;
     default:
         page = new PlaceholderPage(

@@ -13,6 +13,14 @@ class QtPrompts : public Prompts
 public:
     void message(QWidget* parent, const QString& text) override;
     void warning(QWidget* parent, const QString& text) override;
+    QString saveFileName(QWidget* parent, const QString& initialName) override;
+};
+
+// The platform's print dialog; it offers the printers and printing to a PDF file.
+class QtPrinterChooser : public PrinterChooser
+{
+public:
+    std::unique_ptr<QPrinter> choose(QWidget* parent, const PrintRequest& request) override;
 };
 
 class QtSounds : public Sounds

@@ -15,6 +15,21 @@ void CalculatorPage::showPage()
     }
 }
 
+void CalculatorPage::deliverReport(const tavo::ReportText& report, qintptr autoAdd, qintptr mode)
+{
+    ReportDesk* desk = m_context.services->reports;
+    const bool saved = mode == 0 && desk->saveCalculation(this, report);
+    // A report that could not be handed over must not reach the histories as an old one.
+    if (desk->writeHandOff(this, report) && (mode != 0 || (saved && autoAdd != 0))) {
+        SendPageMessage(reportParent(), PageMessages::Registered(PageMessages::kPassReport));
+    }
+}
+
+void CalculatorPage::printMainWindow()
+{
+    m_context.services->reports->printWindow(m_context.mainWindow);
+}
+
 void CalculatorPage::hidePage()
 {
     hide();

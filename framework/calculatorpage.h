@@ -9,6 +9,10 @@
 
 class PageMessage;
 
+namespace tavo {
+class ReportText;
+}
+
 class CalculatorPage : public QWidget
 {
     Q_OBJECT
@@ -32,6 +36,15 @@ protected:
     virtual void saveReport(qintptr /*autoAdd*/, qintptr /*mode*/) {}
     // Registered messages other than the ones above; true when handled.
     virtual bool pageMessage(PageMessage& /*message*/) { return false; }
+
+    // The page side of a report request: save it to a file when `mode` is 0, write the hand-off
+    // file in every case, and tell the parent window when the report is to reach the
+    // histories (always for mode 1, for a save only with `autoAdd`).
+    void deliverReport(const tavo::ReportText& report, qintptr autoAdd, qintptr mode);
+    // Prints a picture of the main window.
+    void printMainWindow();
+    // The window told of a report for the histories: the main window for a tab page.
+    virtual QObject* reportParent() const { return parentWidget(); }
 
 private:
     PageContext m_context;

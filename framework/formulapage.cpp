@@ -203,7 +203,7 @@ void FormulaPage::recomputeFormula()
             m_host->setResultName(kilo ? tr("Kilo") : tr("Watts"));
         }
     }
-    m_report = outcome.result.report;
+    m_report.setLines(outcome.result.report);
     m_host->showResult(QString::fromStdString(outcome.result.text));
 }
 
@@ -242,6 +242,22 @@ void FormulaPage::enterKey()
     focusField(target);
     readFields();
     recomputeFormula();
+}
+
+void FormulaPage::printScreen()
+{
+    printMainWindow();
+}
+
+void FormulaPage::saveReport(qintptr autoAdd, qintptr mode)
+{
+    // The report of the last recompute, as it stands.
+    deliverReport(m_report, autoAdd, mode);
+}
+
+QObject* FormulaPage::reportParent() const
+{
+    return m_host;
 }
 
 void FormulaPage::onFocusGained(int index)

@@ -7,6 +7,7 @@
 #include "calculatorpage.h"
 #include "formula.h"
 #include "numbertext.h"
+#include "reporttext.h"
 
 #include <QList>
 #include <QString>
@@ -35,7 +36,7 @@ public:
     void recomputeFormula();
 
     const tavo::FormulaDefinition& formula() const { return m_formula; }
-    const tavo::ReportLines& report() const { return m_report; }
+    const tavo::ReportText& report() const { return m_report; }
     ValueField* field(int index) const { return m_fields[size_t(index)]; }
     ValueField* field(std::string_view name) const;
     int fieldCount() const { return static_cast<int>(m_fields.size()); }
@@ -66,6 +67,9 @@ protected:
     void activatePage() override;
     void resetPage() override;
     void enterKey() override;
+    void printScreen() override;
+    void saveReport(qintptr autoAdd, qintptr mode) override;
+    QObject* reportParent() const override;
 
 private:
     void readFields();
@@ -83,7 +87,7 @@ private:
     QLabel* m_multiplierSign = nullptr;
     QLineEdit* m_multiplierDisplay = nullptr;
     QLabel* m_multiplierLabel = nullptr;
-    tavo::ReportLines m_report;
+    tavo::ReportText m_report;
     int m_nextFocus = 0;
     bool m_recomputing = false;
 };

@@ -1,11 +1,19 @@
 #pragma once
 
-// What the pages need from the application and a test cannot click: message boxes, sounds and
-// the program's folders. The program installs the real ones; tests install recorders.
+// What the pages need from the application and a test cannot click: message boxes, the Save As
+// dialog, the printer, sounds, the report files and the program's folders. The program installs
+// the real ones; tests install recorders.
 
 #include <QString>
 
+#include <memory>
+
+class QPrinter;
 class QWidget;
+
+namespace tavo {
+class ReportText;
+}
 
 class Prompts
 {
@@ -15,6 +23,10 @@ public:
     virtual void message(QWidget* parent, const QString& text) = 0;
     // The same for a failure the user must know about.
     virtual void warning(QWidget* parent, const QString& text) = 0;
+    // The Save As dialog for a report or histories file, starting at `initialName`; the chosen
+    // path, or empty when the user cancelled. A file that exists is confirmed with the user,
+    // who is told that the new text will be added at its end.
+    virtual QString saveFileName(QWidget* parent, const QString& initialName) = 0;
 };
 
 class Sounds
@@ -26,10 +38,44 @@ public:
     virtual void beep() = 0;
 };
 
+// What the print dialog is asked to offer.
+struct PrintRequest
+{
+    int copies = 1;
+    bool collate = true;
+    bool pageRange = false;  // offer pages 1 to 65535
+};
+
+class PrinterChooser
+{
+public:
+    virtual ~PrinterChooser() = default;
+    // A printer set up as the user chose in the print dialog; none when the user cancelled.
+    virtual std::unique_ptr<QPrinter> choose(QWidget* parent, const PrintRequest& request) = 0;
+};
+
+// The report side of a page: the report file, the hand-off file and Print Screen. Each failure
+// is told to the user, naming the file; the result is false then.
+class ReportDesk
+{
+public:
+    virtual ~ReportDesk() = default;
+    // Asks for a file and appends the report; false when cancelled or not written.
+    virtual bool saveCalculation(QWidget* parent, const tavo::ReportText& report) = 0;
+    virtual bool writeHandOff(QWidget* parent, const tavo::ReportText& report) = 0;
+    // Fills a cleared record from the hand-off file.
+    virtual bool readHandOff(QWidget* parent, tavo::ReportText& report) = 0;
+    virtual bool emptyHandOff(QWidget* parent) = 0;
+    // Prints a picture of the window on one page; false when cancelled or failed.
+    virtual bool printWindow(QWidget* window) = 0;
+};
+
 struct AppServices
 {
     Prompts* prompts = nullptr;
     Sounds* sounds = nullptr;
+    PrinterChooser* printers = nullptr;
+    ReportDesk* reports = nullptr;
     QString programDirectory;  // the files shipped with the program
     QString dataDirectory;     // where the program writes its own files
 };

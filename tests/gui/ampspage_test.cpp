@@ -128,9 +128,9 @@ void AmpsPageTest::startsOnVoltsOverOhms()
     QCOMPARE(host()->findChild<QLabel*>("resultName")->text(), QStringLiteral("Amps"));
     QCOMPARE(field(0, "volts")->edit()->text(), QStringLiteral("0."));
     QCOMPARE(field(0, "ohms")->edit()->text(), QStringLiteral("0."));
-    QCOMPARE(sub(0)->report().header, "AMPS=VOLTS \xF7 OHMS     ");
-    QCOMPARE(sub(0)->report().body, "0.=0. \xF7 0.");
-    QCOMPARE(sub(0)->report().trailer, " ");
+    QCOMPARE(sub(0)->report().header(), "AMPS=VOLTS \xF7 OHMS     ");
+    QCOMPARE(sub(0)->report().body(), "0.=0. \xF7 0.");
+    QCOMPARE(sub(0)->report().trailer(), " ");
     QVERIFY(sub(0)->findChild<QLabel*>("dcOnly")->isVisible());
     QCOMPARE(QApplication::focusWidget(), field(0, "volts")->edit());
 }
@@ -142,7 +142,7 @@ void AmpsPageTest::typedValuesTakeEffectOnLeavingTheField()
     QCOMPARE(result(), QStringLiteral("0."));  // typing alone does not recompute
     field(0, "volts")->edit()->setFocus();     // leaving ohms does
     QCOMPARE(result(), QStringLiteral("12."));
-    QCOMPARE(sub(0)->report().body, "12.=120 \xF7 10");
+    QCOMPARE(sub(0)->report().body(), "12.=120 \xF7 10");
     type(field(0, "ohms"), "0");
     m_program->pressEnter();
     QCOMPARE(result(), QStringLiteral("0."));
@@ -157,8 +157,8 @@ void AmpsPageTest::wattsOverVoltsThreePhaseExample()
     type(field(1, "pf"), "90");
     m_program->pressEnter();
     QCOMPARE(result(), QStringLiteral("30.84226525"));
-    QCOMPARE(sub(1)->report().header, "AMPS=WATTS \xF7 (VOLTS x PF x 1.732)     ");
-    QCOMPARE(sub(1)->report().body, "30.84226525=10000 \xF7 (208 x 90 x 1.732)");
+    QCOMPARE(sub(1)->report().header(), "AMPS=WATTS \xF7 (VOLTS x PF x 1.732)     ");
+    QCOMPARE(sub(1)->report().body(), "30.84226525=10000 \xF7 (208 x 90 x 1.732)");
 }
 
 void AmpsPageTest::wattsOverOhmsTwoPhaseExample()
@@ -170,8 +170,8 @@ void AmpsPageTest::wattsOverOhmsTwoPhaseExample()
     type(field(2, "pf"), "85");
     m_program->pressEnter();
     QCOMPARE(result(), QStringLiteral("27.11630723"));
-    QCOMPARE(sub(2)->report().header, "AMPS=SQUARE ROOT OF (WATTS \xF7 (OHMS x PF x 2.))     ");
-    QCOMPARE(sub(2)->report().body, "27.11630723=Square Root Of (5000 \xF7 (4 x 85 x 2.))");
+    QCOMPARE(sub(2)->report().header(), "AMPS=SQUARE ROOT OF (WATTS \xF7 (OHMS x PF x 2.))     ");
+    QCOMPARE(sub(2)->report().body(), "27.11630723=Square Root Of (5000 \xF7 (4 x 85 x 2.))");
 }
 
 void AmpsPageTest::kiloScalesTheWattsInput()
@@ -187,7 +187,7 @@ void AmpsPageTest::kiloScalesTheWattsInput()
     type(field(1, "volts"), "120");
     m_program->pressEnter();
     QCOMPARE(result(), QStringLiteral("12.5"));
-    QCOMPARE(sub(1)->report().body, "12.5=1.5 \xF7 (120)");
+    QCOMPARE(sub(1)->report().body(), "12.5=1.5 \xF7 (120)");
     clickUnit(PowerUnit::Watts);
     QCOMPARE(result(), QStringLiteral(".0125"));
     QCOMPARE(label->text(), QStringLiteral("&Watts"));
@@ -251,11 +251,11 @@ void AmpsPageTest::powerFactorHiddenAndForcedInDC()
     QCOMPARE(pf->edit()->text(), QStringLiteral("100."));
     type(pf, "85");
     m_program->pressEnter();
-    QCOMPARE(sub(1)->report().header, "AMPS=WATTS \xF7 (VOLTS x PF)     ");
+    QCOMPARE(sub(1)->report().header(), "AMPS=WATTS \xF7 (VOLTS x PF)     ");
     clickPhase(Phase::DC);
     QVERIFY(!pf->isVisible());
     QCOMPARE(pf->edit()->text(), QStringLiteral("100."));
-    QCOMPARE(sub(1)->report().header, "AMPS=WATTS \xF7 (VOLTS)     ");
+    QCOMPARE(sub(1)->report().header(), "AMPS=WATTS \xF7 (VOLTS)     ");
     clickPhase(Phase::Single);
     QCOMPARE(pf->edit()->text(), QStringLiteral("100."));
 }
@@ -357,7 +357,7 @@ void AmpsPageTest::resetTouchesOnlyTheVisibleFormula()
     QCOMPARE(result(), QStringLiteral("12."));
     QTest::mouseClick(m_program->window().findChild<QPushButton*>("reset"), Qt::LeftButton);
     QCOMPARE(field(0, "volts")->edit()->text(), QStringLiteral("0"));
-    QCOMPARE(sub(0)->report().body, "0.=0 \xF7 0");
+    QCOMPARE(sub(0)->report().body(), "0.=0 \xF7 0");
     openFormula(1);
     clickPhase(Phase::Two);
     type(field(1, "pf"), "85");
@@ -375,7 +375,7 @@ void AmpsPageTest::spinnerStepsAndRecomputes()
     }
     QCOMPARE(field(0, "volts")->edit()->text(), QStringLiteral("3."));
     QCOMPARE(result(), QStringLiteral(".75"));
-    QCOMPARE(sub(0)->report().body, ".75=3. \xF7 4");
+    QCOMPARE(sub(0)->report().body(), ".75=3. \xF7 4");
     volts->setFocus();
     QTest::keyClick(volts, Qt::Key_Home);
     QCOMPARE(field(0, "volts")->edit()->text(), QStringLiteral("32000."));

@@ -1,12 +1,15 @@
 #include "testsupport.h"
 
 #include "calculatorpage.h"
+#include "filereportdesk.h"
 #include "mainwindow.h"
 #include "pagemessage.h"
 #include "tabcontrol.h"
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPageSize>
+#include <QPrinter>
 #include <QTest>
 #include <QWidget>
 
@@ -18,6 +21,29 @@ void RecordingPrompts::message(QWidget*, const QString& text)
 void RecordingPrompts::warning(QWidget*, const QString& text)
 {
     warnings.append(text);
+}
+
+QString RecordingPrompts::saveFileName(QWidget*, const QString& initialName)
+{
+    initialNames.append(initialName);
+    return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
+}
+
+std::unique_ptr<QPrinter> PdfPrinterChooser::choose(QWidget*, const PrintRequest& request)
+{
+    requests.append(request);
+    if (pdfPath.isEmpty()) {
+        return nullptr;
+    }
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(pdfPath);
+    printer->setResolution(resolution);
+    printer->setPageSize(QPageSize(QPageSize::Letter));
+    printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Inch);
+    printer->setCopyCount(copies);
+    printer->setCollateCopies(collate);
+    return printer;
 }
 
 ModalWatchdog::ModalWatchdog()
@@ -36,8 +62,11 @@ ModalWatchdog::ModalWatchdog()
 ProgramUnderTest::ProgramUnderTest()
 {
     PageMessages::ReserveFixedNumbers();
+    reports = std::make_unique<FileReportDesk>(prompts, printers, m_folder.path());
     services.prompts = &prompts;
     services.sounds = &sounds;
+    services.printers = &printers;
+    services.reports = reports.get();
     services.programDirectory = m_folder.path();
     services.dataDirectory = m_folder.path();
     m_window = std::make_unique<MainWindow>(services);
@@ -65,4 +94,9 @@ void ProgramUnderTest::pressEnter()
 void ProgramUnderTest::close()
 {
     m_window.reset();
+}
+
+QString ProgramUnderTest::file(const QString& name) const
+{
+    return m_folder.filePath(name);
 }

@@ -6,6 +6,7 @@
 
 #include "services.h"
 
+#include <QList>
 #include <QObject>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -21,9 +22,27 @@ class RecordingPrompts : public Prompts
 public:
     void message(QWidget* parent, const QString& text) override;
     void warning(QWidget* parent, const QString& text) override;
+    // Answers with the next of `fileNames` (empty: the user cancels) and records the initial name.
+    QString saveFileName(QWidget* parent, const QString& initialName) override;
 
     QStringList messages;
     QStringList warnings;
+    QStringList fileNames;
+    QStringList initialNames;
+};
+
+// Prints to a PDF file at a fixed resolution, as if the user had chosen it in the print dialog;
+// an empty `pdfPath` stands for a cancelled dialog.
+class PdfPrinterChooser : public PrinterChooser
+{
+public:
+    std::unique_ptr<QPrinter> choose(QWidget* parent, const PrintRequest& request) override;
+
+    QString pdfPath;
+    int resolution = 300;
+    int copies = 1;  // what the user chose in the dialog
+    bool collate = true;
+    QList<PrintRequest> requests;
 };
 
 class RecordingSounds : public Sounds
@@ -57,6 +76,8 @@ public:
     QString folder() const { return m_folder.path(); }
     RecordingPrompts prompts;
     RecordingSounds sounds;
+    PdfPrinterChooser printers;
+    std::unique_ptr<ReportDesk> reports;
     AppServices services;
     ModalWatchdog watchdog;
 
@@ -66,6 +87,8 @@ public:
     void pressEnter();
     // Ends the window now (a test may then look at the files it left).
     void close();
+    // A file in this run's folder.
+    QString file(const QString& name) const;
 
 private:
     QTemporaryDir m_folder;

@@ -1,0 +1,104 @@
+#include "csavefile.h"
+
+#include "services.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+QString ReportFilePath(const QString& chosen)
+{
+    return chosen.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive)
+               ? chosen
+               : chosen + QStringLiteral(".txt");
+}
+
+bool AppendToFile(const QString& path, const QByteArray& bytes, QString* error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        *error = file.errorString();
+        return false;
+    }
+    const bool written = file.write(bytes) == bytes.size() && file.flush();
+    if (!written) {
+        *error = file.errorString();
+    }
+    return written;
+}
+
+CSaveFile::CSaveFile(Prompts& prompts, QString handOffPath)
+    : m_prompts(prompts), m_handOffPath(std::move(handOffPath))
+{
+}
+
+QByteArray CSaveFile::ReportFileBytes(const tavo::ReportText& report)
+{
+    const std::string text = "\r\n" + report.header() + "\r\n" + report.body() + report.trailer();
+    return QByteArray(text.data(), qsizetype(text.size()));
+}
+
+bool CSaveFile::SaveCalculation(QWidget* parent, const tavo::ReportText& report)
+{
+    const QString chosen = m_prompts.saveFileName(parent, QStringLiteral("MyReport"));
+    if (chosen.isEmpty()) {
+        return false;
+    }
+    const QString path = ReportFilePath(chosen);
+    QString error;
+    if (!AppendToFile(path, ReportFileBytes(report), &error)) {
+        tell(parent, QCoreApplication::translate("CSaveFile", "The report was not saved."), path,
+             error);
+        return false;
+    }
+    return true;
+}
+
+bool CSaveFile::WriteHandOff(QWidget* parent, const tavo::ReportText& report)
+{
+    QFile file(m_handOffPath);
+    const auto& bytes = report.bytes();
+    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                         file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()) &&
+                         file.flush();
+    if (!written) {
+        tell(parent,
+             QCoreApplication::translate("CSaveFile", "The report could not be handed to the "
+                                                      "Histories list."),
+             m_handOffPath, file.errorString());
+    }
+    return written;
+}
+
+bool CSaveFile::ReadHandOff(QWidget* parent, tavo::ReportText& report)
+{
+    report.clear();
+    QFile file(m_handOffPath);
+    if (!file.open(QIODevice::ReadWrite)) {
+        tell(parent, QCoreApplication::translate("CSaveFile", "The report could not be read."),
+             m_handOffPath, file.errorString());
+        return false;
+    }
+    const QByteArray bytes = file.read(qint64(tavo::ReportText::kSize));
+    report.setBytes(std::string_view(bytes.constData(), size_t(bytes.size())));
+    return true;
+}
+
+bool CSaveFile::EmptyHandOff(QWidget* parent)
+{
+    QFile file(m_handOffPath);
+    const bool emptied = file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    if (!emptied) {
+        tell(parent,
+             QCoreApplication::translate("CSaveFile", "The hand-off file could not be emptied."),
+             m_handOffPath, file.errorString());
+    }
+    return emptied;
+}
+
+void CSaveFile::tell(QWidget* parent, const QString& what, const QString& path,
+                     const QString& error)
+{
+    m_prompts.warning(parent, QCoreApplication::translate("CSaveFile", "%1\n\nFile: %2\n%3")
+                                  .arg(what, QDir::toNativeSeparators(path), error));
+}
