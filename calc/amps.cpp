@@ -94,11 +94,23 @@ FormulaResult ComputeWattsOhms(const std::vector<std::string>& t, PowerChoice po
 
 }  // namespace
 
-const FormulaDefinition kAmpsFromVoltsAndOhms{"amps.er",        "E/R",           "Amps", false,
-                                              kVoltsOhmsInputs, ComputeVoltsOhms};
-const FormulaDefinition kAmpsFromWattsAndVolts{
-    "amps.pe", "P/E", "Amps", true, kWattsVoltsInputs, ComputeWattsVolts};
-const FormulaDefinition kAmpsFromWattsAndOhms{"amps.pr",        "P/R",           "Amps", true,
-                                              kWattsOhmsInputs, ComputeWattsOhms};
+const FormulaDefinition kAmpsFromVoltsAndOhms{.id = "amps.er",
+                                              .tabLabel = "E/R",
+                                              .resultName = "Amps",
+                                              .usesPower = false,
+                                              .inputs = kVoltsOhmsInputs,
+                                              .compute = ComputeVoltsOhms};
+const FormulaDefinition kAmpsFromWattsAndVolts{.id = "amps.pe",
+                                               .tabLabel = "P/E",
+                                               .resultName = "Amps",
+                                               .usesPower = true,
+                                               .inputs = kWattsVoltsInputs,
+                                               .compute = ComputeWattsVolts};
+const FormulaDefinition kAmpsFromWattsAndOhms{.id = "amps.pr",
+                                              .tabLabel = "P/R",
+                                              .resultName = "Amps",
+                                              .usesPower = true,
+                                              .inputs = kWattsOhmsInputs,
+                                              .compute = ComputeWattsOhms};
 
 }  // namespace tavo

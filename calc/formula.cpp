@@ -13,20 +13,29 @@ FormulaOutcome EvaluateFormula(const FormulaDefinition& formula, std::vector<std
     outcome.fields = typed;
     if (formula.usesPower) {
         outcome.multiplierText = MultiplierText(power.phase);
-        for (size_t i = 0; i < formula.inputs.size(); ++i) {
-            if (formula.inputs[i].kind != InputKind::PowerFactor) {
-                continue;
-            }
-            PercentText pf = ApplyPercentRule(typed[i]);
-            if (power.phase == Phase::DC) {
-                pf.shown = pf.text = FormatNumber(100);
-            }
-            outcome.shown[i] = pf.shown;
-            outcome.fields[i] = pf.text;
+    }
+    for (size_t i = 0; i < formula.inputs.size(); ++i) {
+        const InputKind kind = formula.inputs[i].kind;
+        if (kind == InputKind::Value) {
+            continue;
         }
+        PercentText percent = ApplyPercentRule(typed[i]);
+        if (kind == InputKind::PowerFactor && power.phase == Phase::DC) {
+            percent.shown = percent.text = FormatNumber(100);
+        }
+        outcome.shown[i] = percent.shown;
+        outcome.fields[i] = percent.text;
     }
     outcome.result = formula.compute(outcome.fields, power);
     return outcome;
+}
+
+std::string_view ResultName(const FormulaDefinition& formula, PowerChoice power)
+{
+    if (formula.resultNameFollowsUnit) {
+        return power.unit == PowerUnit::Kilo ? "Kilo" : "Watts";
+    }
+    return formula.resultName;
 }
 
 std::string PowerTermsHeader(PowerChoice power)

@@ -18,6 +18,7 @@ namespace tavo {
 enum class InputKind {
     Value,        // a plain number field
     PowerFactor,  // per cent, 10..100, forced to 100 in DC
+    Percent,      // per cent, 10..100, such as an efficiency
 };
 
 struct FormulaInput
@@ -40,13 +41,19 @@ using FormulaCompute = FormulaResult (*)(const std::vector<std::string>& texts, 
 
 struct FormulaDefinition
 {
-    std::string_view id;          // "amps.pe"
-    std::string_view tabLabel;    // "P/E"
-    std::string_view resultName;  // "Amps"
-    bool usesPower = false;       // has a power factor and follows the phase and power unit
+    std::string_view id;                   // "amps.pe"
+    std::string_view tabLabel;             // "P/E"
+    std::string_view resultName;           // "Amps"
+    bool usesPower = false;                // has a power factor and follows the phase
+    bool usesPowerUnit = true;             // with usesPower: also follows Watts / Kilo
     std::span<const FormulaInput> inputs;  // in Enter order
     FormulaCompute compute = nullptr;
+    // The result is named "Watts" or "Kilo" after the power unit instead of `resultName`.
+    bool resultNameFollowsUnit = false;
 };
+
+// The name of the result as the page shows it for this power unit.
+std::string_view ResultName(const FormulaDefinition& formula, PowerChoice power);
 
 struct FormulaOutcome
 {

@@ -1,4 +1,5 @@
 #include "amps.h"
+#include "formulacase.h"
 
 #include <gtest/gtest.h>
 
@@ -6,113 +7,86 @@ using namespace tavo;
 
 namespace {
 
-constexpr PowerChoice kDC{Phase::DC, PowerUnit::Watts};
-
-struct AmpsCase
-{
-    const char* name;
-    const FormulaDefinition* formula;
-    std::vector<std::string> typed;
-    PowerChoice power;
-    const char* result;
-    const char* header;
-    const char* body;
-    std::vector<std::string> shown = {};  // when the recompute changes what a field shows
-};
-
-std::ostream& operator<<(std::ostream& os, const AmpsCase& c)
-{
-    return os << c.name;
-}
-
-class AmpsFormulaTest : public testing::TestWithParam<AmpsCase>
+class AmpsFormulaTest : public FormulaCaseTest
 {
 };
 
 TEST_P(AmpsFormulaTest, ComputesAndReports)
 {
-    const AmpsCase& c = GetParam();
-    const FormulaOutcome outcome = EvaluateFormula(*c.formula, c.typed, c.power);
-    EXPECT_EQ(outcome.result.text, c.result);
-    EXPECT_EQ(outcome.result.report.header, c.header);
-    EXPECT_EQ(outcome.result.report.body, c.body);
-    EXPECT_EQ(outcome.result.report.trailer, " ");
-    if (!c.shown.empty()) {
-        EXPECT_EQ(outcome.shown, c.shown);
-    }
+    check();
 }
 
 // "\xF7" is the division sign of the reports; "\xF7" "(" keeps the escape apart from what follows.
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Amps, AmpsFormulaTest, testing::Values(
-    AmpsCase{"VoltsOverOhms", &kAmpsFromVoltsAndOhms, {"120", "10"}, kDC,
+    FormulaCase{"VoltsOverOhms", &kAmpsFromVoltsAndOhms, {"120", "10"}, kDC,
              "12.", "AMPS=VOLTS \xF7 OHMS     ", "12.=120 \xF7 10"},
-    AmpsCase{"VoltsOverOhmsAtStart", &kAmpsFromVoltsAndOhms, {"0.", "0."}, kDC,
+    FormulaCase{"VoltsOverOhmsAtStart", &kAmpsFromVoltsAndOhms, {"0.", "0."}, kDC,
              "0.", "AMPS=VOLTS \xF7 OHMS     ", "0.=0. \xF7 0."},
-    AmpsCase{"VoltsOverOhmsAfterReset", &kAmpsFromVoltsAndOhms, {"0", "0"}, kDC,
+    FormulaCase{"VoltsOverOhmsAfterReset", &kAmpsFromVoltsAndOhms, {"0", "0"}, kDC,
              "0.", "AMPS=VOLTS \xF7 OHMS     ", "0.=0 \xF7 0"},
-    AmpsCase{"VoltsOverZeroOhms", &kAmpsFromVoltsAndOhms, {"120", "0"}, kDC,
+    FormulaCase{"VoltsOverZeroOhms", &kAmpsFromVoltsAndOhms, {"120", "0"}, kDC,
              "0.", "AMPS=VOLTS \xF7 OHMS     ", "0.=120 \xF7 0"},
-    AmpsCase{"NegativeVolts", &kAmpsFromVoltsAndOhms, {"-5", "10"}, kDC,
+    FormulaCase{"NegativeVolts", &kAmpsFromVoltsAndOhms, {"-5", "10"}, kDC,
              "0.", "AMPS=VOLTS \xF7 OHMS     ", "0.=-5 \xF7 10"},
-    AmpsCase{"LettersAndCommas", &kAmpsFromVoltsAndOhms, {"12,5", "abc"}, kDC,
+    FormulaCase{"LettersAndCommas", &kAmpsFromVoltsAndOhms, {"12,5", "abc"}, kDC,
              "0.", "AMPS=VOLTS \xF7 OHMS     ", "0.=12,5 \xF7 abc"},
-    AmpsCase{"CommaEndsNumber", &kAmpsFromVoltsAndOhms, {"12,5", "4"}, kDC,
+    FormulaCase{"CommaEndsNumber", &kAmpsFromVoltsAndOhms, {"12,5", "4"}, kDC,
              "3.", "AMPS=VOLTS \xF7 OHMS     ", "3.=12,5 \xF7 4"},
-    AmpsCase{"EmptyVolts", &kAmpsFromVoltsAndOhms, {"", "4"}, kDC,
+    FormulaCase{"EmptyVolts", &kAmpsFromVoltsAndOhms, {"", "4"}, kDC,
              "0.", "AMPS=VOLTS \xF7 OHMS     ", "0.= \xF7 4"},
-    AmpsCase{"HugeResultInExponentForm", &kAmpsFromVoltsAndOhms, {"1e12", "1"}, kDC,
+    FormulaCase{"HugeResultInExponentForm", &kAmpsFromVoltsAndOhms, {"1e12", "1"}, kDC,
              "1.e+012", "AMPS=VOLTS \xF7 OHMS     ", "1.e+012=1e12 \xF7 1"},
-    AmpsCase{"WattsOverVoltsDC", &kAmpsFromWattsAndVolts, {"1200", "120", "100."}, kDC,
+    FormulaCase{"WattsOverVoltsDC", &kAmpsFromWattsAndVolts, {"1200", "120", "100."}, kDC,
              "10.", "AMPS=WATTS \xF7 (VOLTS)     ", "10.=1200 \xF7 (120)"},
-    AmpsCase{"WattsOverVoltsDCIgnoresHiddenPF", &kAmpsFromWattsAndVolts, {"1200", "120", "50"}, kDC,
+    FormulaCase{"WattsOverVoltsDCIgnoresHiddenPF", &kAmpsFromWattsAndVolts, {"1200", "120", "50"}, kDC,
              "10.", "AMPS=WATTS \xF7 (VOLTS)     ", "10.=1200 \xF7 (120)", {"1200", "120", "100."}},
-    AmpsCase{"WattsOverVoltsThreePhase", &kAmpsFromWattsAndVolts, {"10000", "208", "90"},
-             {Phase::Three, PowerUnit::Watts},
+    FormulaCase{"WattsOverVoltsThreePhase", &kAmpsFromWattsAndVolts, {"10000", "208", "90"},
+             kThree,
              "30.84226525", "AMPS=WATTS \xF7 (VOLTS x PF x 1.732)     ",
              "30.84226525=10000 \xF7 (208 x 90 x 1.732)"},
-    AmpsCase{"WattsOverVoltsSinglePhase", &kAmpsFromWattsAndVolts, {"1200", "120", "80"},
-             {Phase::Single, PowerUnit::Watts},
+    FormulaCase{"WattsOverVoltsSinglePhase", &kAmpsFromWattsAndVolts, {"1200", "120", "80"},
+             kSingle,
              "12.5", "AMPS=WATTS \xF7 (VOLTS x PF)     ", "12.5=1200 \xF7 (120 x 80)"},
-    AmpsCase{"WattsOverVoltsKiloKeepsTypedText", &kAmpsFromWattsAndVolts, {"10", "208", "90"},
-             {Phase::Three, PowerUnit::Kilo},
+    FormulaCase{"WattsOverVoltsKiloKeepsTypedText", &kAmpsFromWattsAndVolts, {"10", "208", "90"},
+             kThreeKilo,
              "30.84226525", "AMPS=WATTS \xF7 (VOLTS x PF x 1.732)     ",
              "30.84226525=10 \xF7 (208 x 90 x 1.732)"},
-    AmpsCase{"WattsOverVoltsKiloDC", &kAmpsFromWattsAndVolts, {"1.5", "120", "100"},
-             {Phase::DC, PowerUnit::Kilo},
+    FormulaCase{"WattsOverVoltsKiloDC", &kAmpsFromWattsAndVolts, {"1.5", "120", "100"},
+             kDCKilo,
              "12.5", "AMPS=WATTS \xF7 (VOLTS)     ", "12.5=1.5 \xF7 (120)"},
-    AmpsCase{"WattsOverZeroVolts", &kAmpsFromWattsAndVolts, {"5000", "0", "100"}, kDC,
+    FormulaCase{"WattsOverZeroVolts", &kAmpsFromWattsAndVolts, {"5000", "0", "100"}, kDC,
              "0.", "AMPS=WATTS \xF7 (VOLTS)     ", "0.=5000 \xF7 (0)"},
-    AmpsCase{"PowerFactorAboveTop", &kAmpsFromWattsAndVolts, {"1200", "120", "150"},
-             {Phase::Two, PowerUnit::Watts},
+    FormulaCase{"PowerFactorAboveTop", &kAmpsFromWattsAndVolts, {"1200", "120", "150"},
+             kTwo,
              "5.", "AMPS=WATTS \xF7 (VOLTS x PF x 2.)     ", "5.=1200 \xF7 (120 x 100. x 2.)",
              {"1200", "120", "100"}},
-    AmpsCase{"PowerFactorNotANumber", &kAmpsFromWattsAndVolts, {"120", "120", "x"},
-             {Phase::Single, PowerUnit::Watts},
+    FormulaCase{"PowerFactorNotANumber", &kAmpsFromWattsAndVolts, {"120", "120", "x"},
+             kSingle,
              "10.", "AMPS=WATTS \xF7 (VOLTS x PF)     ", "10.=120 \xF7 (120 x 10.)",
              {"120", "120", "10"}},
-    AmpsCase{"WattsOverOhmsDC", &kAmpsFromWattsAndOhms, {"1000", "10", "100"}, kDC,
+    FormulaCase{"WattsOverOhmsDC", &kAmpsFromWattsAndOhms, {"1000", "10", "100"}, kDC,
              "10.", "AMPS=SQUARE ROOT OF (WATTS \xF7 (OHMS))     ",
              "10.=Square Root Of (1000 \xF7 (10))"},
-    AmpsCase{"WattsOverOhmsTwoPhase", &kAmpsFromWattsAndOhms, {"5000", "4", "85"},
-             {Phase::Two, PowerUnit::Watts},
+    FormulaCase{"WattsOverOhmsTwoPhase", &kAmpsFromWattsAndOhms, {"5000", "4", "85"},
+             kTwo,
              "27.11630723", "AMPS=SQUARE ROOT OF (WATTS \xF7 (OHMS x PF x 2.))     ",
              "27.11630723=Square Root Of (5000 \xF7 (4 x 85 x 2.))"},
-    AmpsCase{"WattsOverOhmsSinglePhase", &kAmpsFromWattsAndOhms, {"100", "2", "50"},
-             {Phase::Single, PowerUnit::Watts},
+    FormulaCase{"WattsOverOhmsSinglePhase", &kAmpsFromWattsAndOhms, {"100", "2", "50"},
+             kSingle,
              "10.", "AMPS=SQUARE ROOT OF (WATTS \xF7 (OHMS x PF))     ",
              "10.=Square Root Of (100 \xF7 (2 x 50))"},
-    AmpsCase{"WattsOverOhmsKilo", &kAmpsFromWattsAndOhms, {"1", "10", "100"},
-             {Phase::DC, PowerUnit::Kilo},
+    FormulaCase{"WattsOverOhmsKilo", &kAmpsFromWattsAndOhms, {"1", "10", "100"},
+             kDCKilo,
              "10.", "AMPS=SQUARE ROOT OF (WATTS \xF7 (OHMS))     ",
              "10.=Square Root Of (1 \xF7 (10))"},
-    AmpsCase{"WattsOverZeroOhms", &kAmpsFromWattsAndOhms, {"100", "0", "100"}, kDC,
+    FormulaCase{"WattsOverZeroOhms", &kAmpsFromWattsAndOhms, {"100", "0", "100"}, kDC,
              "0.", "AMPS=SQUARE ROOT OF (WATTS \xF7 (OHMS))     ",
              "0.=Square Root Of (100 \xF7 (0))"},
-    AmpsCase{"WattsOverOhmsNegativeWatts", &kAmpsFromWattsAndOhms, {"-100", "4", "100"}, kDC,
+    FormulaCase{"WattsOverOhmsNegativeWatts", &kAmpsFromWattsAndOhms, {"-100", "4", "100"}, kDC,
              "0.", "AMPS=SQUARE ROOT OF (WATTS \xF7 (OHMS))     ",
              "0.=Square Root Of (-100 \xF7 (4))"}
-), [](const auto& info) { return std::string(info.param.name); });
+), CaseName);
 // clang-format on
 
 TEST(AmpsFormula, ExactValueOfThreePhaseExample)

@@ -1,0 +1,22 @@
+#pragma once
+
+// The Volts page: voltage from ohms and amps ("RxI"), from watts and amps ("P/I") or from watts
+// and ohms ("P*R"). Power-factor texts have been through the 10..100 rule (EvaluateFormula).
+
+#include "formula.h"
+
+#include <string_view>
+
+namespace tavo {
+
+FormulaResult VoltsFromOhmsAndAmps(std::string_view ohms, std::string_view amps);
+FormulaResult VoltsFromWattsAndAmps(std::string_view watts, std::string_view amps,
+                                    std::string_view pf, PowerChoice power);
+FormulaResult VoltsFromWattsAndOhms(std::string_view watts, std::string_view ohms,
+                                    std::string_view pf, PowerChoice power);
+
+extern const FormulaDefinition kVoltsFromOhmsAndAmps;
+extern const FormulaDefinition kVoltsFromWattsAndAmps;
+extern const FormulaDefinition kVoltsFromWattsAndOhms;
+
+}  // namespace tavo

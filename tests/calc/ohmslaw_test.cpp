@@ -1,0 +1,189 @@
+// The Volts, Watts and Resistance formulas with the worked examples of their pages.
+
+#include "formulacase.h"
+#include "numbertext.h"
+#include "resistance.h"
+#include "volts.h"
+#include "watts.h"
+
+#include <cmath>
+
+using namespace tavo;
+
+namespace {
+
+class VoltsFormulaTest : public FormulaCaseTest
+{
+};
+
+TEST_P(VoltsFormulaTest, ComputesAndReports)
+{
+    check();
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Volts, VoltsFormulaTest, testing::Values(
+    FormulaCase{"OhmsTimesAmps", &kVoltsFromOhmsAndAmps, {"10", "12"}, kDC,
+                "120.", "VOLTS=OHMS x AMPS     ", "120.=10x12"},
+    FormulaCase{"OhmsTimesZeroAmps", &kVoltsFromOhmsAndAmps, {"10", "0"}, kDC,
+                "0.", "VOLTS=OHMS x AMPS     ", "0.=10x0"},
+    FormulaCase{"WattsOverAmpsSinglePhase", &kVoltsFromWattsAndAmps, {"1200", "10", "100"}, kSingle,
+                "120.", "VOLTS=WATTS \xF7 (AMPS x PF)     ", "120.=1200 \xF7 (10 x 100)"},
+    FormulaCase{"WattsOverAmpsKiloDC", &kVoltsFromWattsAndAmps, {"2.4", "20", "100"}, kDCKilo,
+                "120.", "VOLTS=WATTS \xF7 (AMPS)     ", "120.=2.4 \xF7 (20)"},
+    FormulaCase{"WattsOverAmpsTwoPhaseClampsPF", &kVoltsFromWattsAndAmps, {"2400", "10", "150"}, kTwo,
+                "120.", "VOLTS=WATTS \xF7 (AMPS x PF x 2.)     ", "120.=2400 \xF7 (10 x 100. x 2.)",
+                {"2400", "10", "100"}},
+    FormulaCase{"WattsOverZeroAmps", &kVoltsFromWattsAndAmps, {"2400", "0", "100"}, kSingle,
+                "0.", "VOLTS=WATTS \xF7 (AMPS x PF)     ", "0.=2400 \xF7 (0 x 100)"},
+    FormulaCase{"SquareRootDC", &kVoltsFromWattsAndOhms, {"1000", "10", "100"}, kDC,
+                "100.", "VOLTS=SQUARE ROOT OF(WATTS x OHMS)     ", "100.= Square Root Of(1000 x 10)"},
+    FormulaCase{"SquareRootSinglePhase", &kVoltsFromWattsAndOhms, {"1000", "10", "50"}, kSingle,
+                "141.4213562", "VOLTS=SQUARE ROOT OF((WATTS x OHMS) \xF7 PF)     ",
+                "141.4213562= Square Root Of((1000 x 10) \xF7 50)"},
+    FormulaCase{"SquareRootThreePhase", &kVoltsFromWattsAndOhms, {"1000", "10", "100"}, kThree,
+                "75.98468303", "VOLTS=SQUARE ROOT OF((WATTS x OHMS) \xF7 (PF x 1.732))     ",
+                "75.98468303= Square Root Of((1000 x 10) \xF7 (100 x 1.732))"},
+    FormulaCase{"SquareRootTwoPhase", &kVoltsFromWattsAndOhms, {"800", "5", "100"}, kTwo,
+                "44.72135955", "VOLTS=SQUARE ROOT OF((WATTS x OHMS) \xF7 (PF x 2.))     ",
+                "44.72135955= Square Root Of((800 x 5) \xF7 (100 x 2.))"},
+    FormulaCase{"SquareRootZeroOhms", &kVoltsFromWattsAndOhms, {"1000", "0", "100"}, kDC,
+                "0.", "VOLTS=SQUARE ROOT OF(WATTS x OHMS)     ", "0.= Square Root Of(1000 x 0)"}
+), CaseName);
+// clang-format on
+
+class WattsFormulaTest : public FormulaCaseTest
+{
+};
+
+TEST_P(WattsFormulaTest, ComputesAndReports)
+{
+    check();
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Watts, WattsFormulaTest, testing::Values(
+    FormulaCase{"VoltsTimesAmpsDC", &kWattsFromVoltsAndAmps, {"120", "10", "100"}, kDC,
+                "1200.", "WATTS=VOLTS x AMPS     ", "1200.=120 x 10"},
+    FormulaCase{"VoltsTimesAmpsKiloDC", &kWattsFromVoltsAndAmps, {"120", "10", "100"}, kDCKilo,
+                "1.2", "WATTS=VOLTS x AMPS     ", "1.2=120 x 10"},
+    FormulaCase{"VoltsTimesAmpsThreePhaseKilo", &kWattsFromVoltsAndAmps, {"480", "100", "90"}, kThreeKilo,
+                "74.8224", "WATTS=VOLTS x AMPS x PF x 1.732     ", "74.8224=480 x 100 x 90 x 1.732"},
+    FormulaCase{"VoltsTimesAmpsDCForcesPF", &kWattsFromVoltsAndAmps, {"120", "10", "50"}, kDC,
+                "1200.", "WATTS=VOLTS x AMPS     ", "1200.=120 x 10", {"120", "10", "100."}},
+    FormulaCase{"OhmsTimesAmpsSquaredSinglePhase", &kWattsFromOhmsAndAmps, {"10", "5", "80"}, kSingle,
+                "200.", "WATTS=OHMS x AMPS ^ 2 x PF     ", "200.=10 x 5 ^ 2  x 80"},
+    FormulaCase{"OhmsTimesAmpsSquaredDC", &kWattsFromOhmsAndAmps, {"10", "5", "100"}, kDC,
+                "250.", "WATTS=OHMS x AMPS ^ 2     ", "250.=10 x 5 ^ 2 "},
+    FormulaCase{"OhmsTimesAmpsSquaredTwoPhase", &kWattsFromOhmsAndAmps, {"10", "5", "80"}, kTwo,
+                "400.", "WATTS=OHMS x AMPS ^ 2 x PF x 2.     ", "400.=10 x 5 ^ 2  x 80 x 2."},
+    FormulaCase{"VoltsSquaredOverOhmsDC", &kWattsFromVoltsAndOhms, {"120", "100", "12"}, kDC,
+                "1200.", "WATTS=(VOLTS ^ 2) \xF7 OHMS     ", "1200.=(120 ^ 2 ) \xF7 12"},
+    FormulaCase{"VoltsSquaredOverOhmsThreePhase", &kWattsFromVoltsAndOhms, {"120", "90", "12"}, kThree,
+                "1870.56", "WATTS=(VOLTS ^ 2 x PF x 1.732) \xF7 OHMS     ",
+                "1870.56=(120 ^ 2  x 90 x 1.732) \xF7 12"},
+    FormulaCase{"VoltsSquaredOverZeroOhms", &kWattsFromVoltsAndOhms, {"120", "100", "0"}, kDC,
+                "0.", "WATTS=(VOLTS ^ 2) \xF7 OHMS     ", "0.=(120 ^ 2 ) \xF7 0"}
+), CaseName);
+// clang-format on
+
+class ResistanceFormulaTest : public FormulaCaseTest
+{
+};
+
+TEST_P(ResistanceFormulaTest, ComputesAndReports)
+{
+    check();
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Resistance, ResistanceFormulaTest, testing::Values(
+    FormulaCase{"VoltsOverAmps", &kOhmsFromVoltsAndAmps, {"120", "10"}, kDC,
+                "12.", "OHMS=VOLTS \xF7 AMPS     ", "12.=120\xF7" "10"},
+    FormulaCase{"VoltsOverZeroAmps", &kOhmsFromVoltsAndAmps, {"120", "0"}, kDC,
+                "0.", "OHMS=VOLTS \xF7 AMPS     ", "0.=120\xF7" "0"},
+    FormulaCase{"VoltsSquaredOverWattsDC", &kOhmsFromVoltsAndWatts, {"120", "100", "1000"}, kDC,
+                "14.4", "OHMS=(VOLTS^2 )\xF7 WATTS     ", "14.4= (120^2 ) \xF7 1000"},
+    FormulaCase{"VoltsSquaredOverWattsThreePhase", &kOhmsFromVoltsAndWatts, {"480", "90", "10000"}, kThree,
+                "35.914752", "OHMS=(VOLTS^2  x PF x 1.732)\xF7 WATTS     ",
+                "35.914752= (480^2  x 90 x 1.732) \xF7 10000"},
+    FormulaCase{"VoltsSquaredOverKiloWatts", &kOhmsFromVoltsAndWatts, {"120", "90", "2"}, kSingleKilo,
+                "6.48", "OHMS=(VOLTS^2  x PF)\xF7 WATTS     ", "6.48= (120^2  x 90) \xF7 2"},
+    FormulaCase{"WattsOverAmpsSquaredDC", &kOhmsFromWattsAndAmps, {"100", "2", "100"}, kDC,
+                "25.", "OHMS=WATTS \xF7 (AMPS^2)     ", "25.=100\xF7 (2^2)"},
+    FormulaCase{"WattsOverAmpsSquaredSinglePhase", &kOhmsFromWattsAndAmps, {"1000", "5", "80"}, kSingle,
+                "50.", "OHMS=WATTS \xF7 (AMPS^2 x PF)     ", "50.=1000\xF7 (5^2 x 80)"},
+    FormulaCase{"WattsOverHalfAmpSquared", &kOhmsFromWattsAndAmps, {"100", "0.5", "100"}, kDC,
+                "400.", "OHMS=WATTS \xF7 (AMPS^2)     ", "400.=100\xF7 (0.5^2)"},
+    FormulaCase{"WattsOverSpinnerHalfAmp", &kOhmsFromWattsAndAmps, {"100", ".5", "100"}, kDC,
+                "400.", "OHMS=WATTS \xF7 (AMPS^2)     ", "400.=100\xF7 (.5^2)"}
+), CaseName);
+// clang-format on
+
+TEST(WattsFormula, ResultNameFollowsThePowerUnit)
+{
+    EXPECT_EQ(ResultName(kWattsFromVoltsAndAmps, kDC), "Watts");
+    EXPECT_EQ(ResultName(kWattsFromVoltsAndAmps, kDCKilo), "Kilo");
+    EXPECT_EQ(ResultName(kVoltsFromWattsAndAmps, kDCKilo), "Volts");
+    EXPECT_EQ(ResultName(kOhmsFromWattsAndAmps, kDCKilo), "Ohms");
+}
+
+TEST(OhmsLawFormulas, ExactValuesOfTheExamples)
+{
+    EXPECT_DOUBLE_EQ(
+        EvaluateFormula(kVoltsFromWattsAndOhms, {"1000", "10", "100"}, kThree).result.value,
+        std::sqrt(10 * 1000 / (1.0 * 1.732)));
+    EXPECT_DOUBLE_EQ(
+        EvaluateFormula(kWattsFromVoltsAndAmps, {"480", "100", "90"}, kThreeKilo).result.value,
+        480 * (100 * (1.732 * 0.9)) * 0.001);
+    EXPECT_DOUBLE_EQ(
+        EvaluateFormula(kOhmsFromVoltsAndWatts, {"480", "90", "10000"}, kThree).result.value,
+        480.0 * 480 * 0.9 * 1.732 / 10000);
+}
+
+struct TextsCase
+{
+    const char* name;
+    const FormulaDefinition* formula;
+    std::vector<const char*> initial;
+    std::vector<const char*> reset;  // nullptr: left as it is
+};
+
+std::ostream& operator<<(std::ostream& os, const TextsCase& c)
+{
+    return os << c.name;
+}
+
+class InitialTextsTest : public testing::TestWithParam<TextsCase>
+{
+};
+
+TEST_P(InitialTextsTest, InitialAndResetTexts)
+{
+    const TextsCase& c = GetParam();
+    ASSERT_EQ(c.formula->inputs.size(), c.initial.size());
+    for (size_t i = 0; i < c.initial.size(); ++i) {
+        EXPECT_EQ(c.formula->inputs[i].initialText, c.initial[i]) << i;
+        if (c.reset[i]) {
+            EXPECT_EQ(c.formula->inputs[i].resetText, c.reset[i]) << i;
+        } else {
+            EXPECT_FALSE(c.formula->inputs[i].resetText.has_value()) << i;
+        }
+    }
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(OhmsLaw, InitialTextsTest, testing::Values(
+    TextsCase{"VoltsRxI", &kVoltsFromOhmsAndAmps, {"0", "0"}, {"0", "0"}},
+    TextsCase{"VoltsPI", &kVoltsFromWattsAndAmps, {"0.", "0.", "100."}, {"0", "0", "100"}},
+    TextsCase{"VoltsPR", &kVoltsFromWattsAndOhms, {"0", "0", "100"}, {"0", "0", nullptr}},
+    TextsCase{"WattsEI", &kWattsFromVoltsAndAmps, {"0", "0", "100"}, {"0", "0", "100"}},
+    TextsCase{"WattsRI", &kWattsFromOhmsAndAmps, {"0", "0", "100"}, {"0", "0", "100"}},
+    TextsCase{"WattsER", &kWattsFromVoltsAndOhms, {"0", "100", "0"}, {"0", "100", "0"}},
+    TextsCase{"OhmsEI", &kOhmsFromVoltsAndAmps, {"0.", "0."}, {"0", "0"}},
+    TextsCase{"OhmsEP", &kOhmsFromVoltsAndWatts, {"0.", "100", "0."}, {"0", nullptr, "0"}},
+    TextsCase{"OhmsPI", &kOhmsFromWattsAndAmps, {"0", "0", "100"}, {"0", "0", nullptr}}
+), [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+}  // namespace
