@@ -2,7 +2,11 @@
 
 #include "ampspage.h"
 #include "historiespage.h"
+#include "horsepowerpage.h"
+#include "motordatapage.h"
+#include "ohmslawpages.h"
 #include "placeholderpage.h"
+#include "transformerpage.h"
 
 #include <QCoreApplication>
 
@@ -29,8 +33,26 @@ CalculatorPage* CreatePage(int index, const PageContext& context, QWidget* paren
 {
     CalculatorPage* page = nullptr;
     switch (index) {
+    case 0:
+        page = new HorsePowerPage(context, parent);
+        break;
+    case 1:
+        page = new WattsPage(context, parent);
+        break;
     case 2:
         page = new AmpsPage(context, parent);
+        break;
+    case 3:
+        page = new VoltsPage(context, parent);
+        break;
+    case 4:
+        page = new ResistancePage(context, parent);
+        break;
+    case 5:
+        page = new TransformerPage(context, parent);
+        break;
+    case 9:
+        page = new MotorDataPage(context, parent);
         break;
     case kHistoriesTab:
         page = new HistoriesPage(context, parent);

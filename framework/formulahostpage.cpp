@@ -1,5 +1,6 @@
 #include "formulahostpage.h"
 
+#include "colorstatic.h"
 #include "dialogunits.h"
 #include "formulapage.h"
 #include "pagemessage.h"
@@ -20,26 +21,41 @@ FormulaHostPage::FormulaHostPage(const PageContext& context, QWidget* parent,
     m_resultName = new QLabel(m_traits.resultName, this);
     m_resultName->setObjectName(QStringLiteral("resultName"));
     m_resultName->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_resultName->setGeometry(du.rect(112, 58, 62, 12));
+    if (m_traits.sunkenResultName) {
+        m_resultName->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        m_resultName->setAlignment(Qt::AlignCenter);
+    }
     auto* equals = new QLabel(QStringLiteral("="), this);
     equals->setAlignment(Qt::AlignCenter);
-    equals->setGeometry(du.rect(176, 58, 8, 12));
-    m_result = new QLineEdit(QStringLiteral("0."), this);
+    m_result = m_traits.colorResult ? new ColorStatic(this) : new QLineEdit(this);
     m_result->setObjectName(QStringLiteral("result"));
     m_result->setReadOnly(true);
     m_result->setAlignment(m_traits.resultAlignment | Qt::AlignVCenter);
     m_result->setAccessibleName(m_traits.resultName);
-    m_result->setGeometry(du.rect(186, 57, 60, 13));
-
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("formulaTabs"));
-    m_tabs->setGeometry(du.rect(92, 82, 246, 73));
     m_tabs->tabBar()->installEventFilter(this);
-
-    m_phase = new PhaseSelector(this);
-    m_phase->setGeometry(du.rect(6, 78, 80, 44));
+    m_phase = new PhaseSelector(this, m_traits.wideFormulas ? 4 : 2);
     m_unit = new PowerUnitSelector(this);
-    m_unit->setGeometry(du.rect(6, 124, 80, 31));
+    m_unit->setVisible(m_traits.hasPowerUnit);
+
+    if (m_traits.wideFormulas) {
+        // Long formulas: the Phase group at the top right, the formulas across the page and the
+        // result under them.
+        m_phase->setGeometry(du.rect(196, 0, 160, 34));
+        m_tabs->setGeometry(du.rect(6, 36, 350, 98));
+        m_resultName->setGeometry(du.rect(96, 140, 82, 12));
+        equals->setGeometry(du.rect(180, 140, 8, 12));
+        m_result->setGeometry(du.rect(190, 139, 70, 13));
+    } else {
+        m_resultName->setGeometry(du.rect(112, 58, 62, 12));
+        equals->setGeometry(du.rect(176, 58, 8, 12));
+        m_result->setGeometry(du.rect(186, 57, 60, 13));
+        m_tabs->setGeometry(du.rect(92, 82, 246, 73));
+        m_phase->setGeometry(du.rect(6, 78, 80, 44));
+        m_unit->setGeometry(du.rect(6, 124, 80, 31));
+    }
+    m_result->setText(QStringLiteral("0."));
 
     connect(m_phase, &PhaseSelector::clicked, this, &FormulaHostPage::onPhaseClicked);
     connect(m_unit, &PowerUnitSelector::clicked, this, &FormulaHostPage::onUnitClicked);
@@ -73,8 +89,10 @@ void FormulaHostPage::showResult(const QString& text)
 
 void FormulaHostPage::setResultName(const QString& name)
 {
-    m_resultName->setText(name);
-    m_result->setAccessibleName(name);
+    if (m_resultName->text() != name) {
+        m_resultName->setText(name);
+        m_result->setAccessibleName(name);
+    }
 }
 
 FormulaPage* FormulaHostPage::subPage(int tab) const

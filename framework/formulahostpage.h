@@ -23,11 +23,14 @@ class QTabWidget;
 // What sets one host page apart from the others.
 struct FormulaHostTraits
 {
-    QString resultName;                  // "Amps"
+    QString resultName;                  // "Amps"; a sub-page's formula may rename it
     bool selectorsOffOnFirstTab = true;  // the formula without power disables the selectors
     bool recomputeAfterSwitch = false;   // recompute once more after a tab switch or tab click
     bool recomputeOnActivate = true;     // a sub-page recomputes when it is activated
-    bool resultNameFollowsUnit = false;  // the result name reads "Watts" or "Kilo"
+    bool hasPowerUnit = true;            // a Watt/Kilo group beside the Phase group
+    bool sunkenResultName = false;       // the result name drawn as a sunken field
+    bool colorResult = false;            // the result is a ColorStatic
+    bool wideFormulas = false;           // formulas across the page, the result below them
     Qt::Alignment resultAlignment = Qt::AlignCenter;
 };
 

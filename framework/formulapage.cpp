@@ -10,26 +10,37 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScopedValueRollback>
+
+namespace {
+
+QString Latin1(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
+
+}  // namespace
 
 FormulaPage::FormulaPage(const PageContext& context, FormulaHostPage* host,
                          const tavo::FormulaDefinition& formula)
-    : CalculatorPage(context, host), m_host(host), m_formula(formula)
+    : FieldPage(context, host), m_host(host), m_formula(formula)
 {
-    setObjectName(QString::fromLatin1(formula.id.data(), qsizetype(formula.id.size())));
+    setObjectName(Latin1(formula.id));
     for (const tavo::FormulaInput& input : formula.inputs) {
-        const QString name = QString::fromLatin1(input.name.data(), qsizetype(input.name.size()));
-        ValueField* field = input.kind == tavo::InputKind::PowerFactor ? new PfField(name, this)
-                                                                       : new ValueField(name, this);
-        const int index = static_cast<int>(m_fields.size());
-        m_fields.push_back(field);
-        connect(field, &ValueField::focusGained, this, [this, index] { onFocusGained(index); });
-        connect(field, &ValueField::focusLost, this, &FormulaPage::recomputeFormula);
-        connect(field, &ValueField::spinnerAction, this,
-                [this, field](tavo::ScrollCode code) { onSpinnerAction(field, code); });
-        if (input.kind == tavo::InputKind::PowerFactor) {
+        const QString name = Latin1(input.name);
+        ValueField* field = nullptr;
+        switch (input.kind) {
+        case tavo::InputKind::PowerFactor:
+            field = new PfField(name, this);
             addPowerFactorPart(field);
+            break;
+        case tavo::InputKind::Percent:
+            field = new ValueField(name, this, tavo::kPercentFieldLimits);
+            break;
+        case tavo::InputKind::Value:
+            field = new ValueField(name, this);
+            break;
         }
+        addField(field);
     }
     if (formula.usesPower) {
         m_multiplierSign = makeSign(QStringLiteral("X"));
@@ -44,30 +55,14 @@ FormulaPage::FormulaPage(const PageContext& context, FormulaHostPage* host,
     }
 }
 
-FormulaPage::~FormulaPage()
-{
-    // Fields losing the focus while the page goes away must not recompute a half-destroyed page.
-    for (ValueField* field : m_fields) {
-        field->disconnect(this);
-    }
-}
-
 ValueField* FormulaPage::field(std::string_view name) const
 {
-    for (size_t i = 0; i < m_fields.size(); ++i) {
+    for (size_t i = 0; i < m_formula.inputs.size(); ++i) {
         if (m_formula.inputs[i].name == name) {
-            return m_fields[i];
+            return field(int(i));
         }
     }
     return nullptr;
-}
-
-QLabel* FormulaPage::makeLabel(const QString& text, ValueField* buddy)
-{
-    auto* label = new QLabel(text, this);
-    label->setBuddy(buddy->edit());
-    buddy->setAccessibleLabel(QString(text).remove(QLatin1Char('&')).simplified());
-    return label;
 }
 
 QLabel* FormulaPage::makeWattsLabel(ValueField* buddy)
@@ -96,7 +91,7 @@ QWidget* FormulaPage::makeFractionBar()
 
 void FormulaPage::addPowerFactorPart(QWidget* widget)
 {
-    m_powerFactorParts.push_back(widget);
+    m_powerFactorParts.append(widget);
 }
 
 void FormulaPage::layOutFraction(const QList<QWidget*>& numerator,
@@ -120,14 +115,48 @@ void FormulaPage::layOutFraction(const QList<QWidget*>& numerator,
     fraction->addWidget(m_fractionBar, 1, 0, 1,
                         int(std::max(numerator.size(), denominator.size())));
     place(denominator, 2);
+    placeFormula(fraction, lead, corner);
+}
 
+void FormulaPage::layOutTerms(const QList<QList<Term>>& rows, QWidget* corner)
+{
+    const DialogUnits du(this);
+    auto* formula = new QVBoxLayout;
+    formula->setSpacing(du.y(2));
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        auto* grid = new QGridLayout;
+        grid->setHorizontalSpacing(du.x(3));
+        grid->setVerticalSpacing(du.y(1));
+        for (qsizetype t = 0; t < rows[r].size(); ++t) {
+            const Term& term = rows[r][t];
+            if (term.label) {
+                grid->addWidget(term.label, 0, int(t), Qt::AlignHCenter | Qt::AlignBottom);
+            }
+            grid->addWidget(term.field, 1, int(t), Qt::AlignCenter);
+        }
+        auto* line = new QHBoxLayout;
+        line->addStretch();
+        line->addLayout(grid);
+        line->addStretch();
+        formula->addLayout(line);
+        if (r + 1 < rows.size()) {
+            m_fractionBar = makeFractionBar();
+            formula->addWidget(m_fractionBar);
+        }
+    }
+    placeFormula(formula, nullptr, corner);
+}
+
+void FormulaPage::placeFormula(QLayout* formula, QWidget* lead, QWidget* corner)
+{
+    const DialogUnits du(this);
     auto* line = new QHBoxLayout;
     line->setSpacing(du.x(4));
     line->addStretch();
     if (lead) {
         line->addWidget(lead);
     }
-    line->addLayout(fraction);
+    line->addLayout(formula);
     line->addStretch();
 
     auto* page = new QGridLayout(this);
@@ -142,47 +171,34 @@ void FormulaPage::layOutFraction(const QList<QWidget*>& numerator,
 void FormulaPage::initialise()
 {
     m_host->resetSelectors();
-    for (size_t i = 0; i < m_fields.size(); ++i) {
-        const std::string_view initial = m_formula.inputs[i].initialText;
-        m_fields[i]->setText(QString::fromLatin1(initial.data(), qsizetype(initial.size())));
-        m_fields[i]->writeControl();
+    for (int i = 0; i < fieldCount(); ++i) {
+        field(i)->setText(Latin1(m_formula.inputs[size_t(i)].initialText));
+        field(i)->writeControl();
     }
     if (m_wattsLabel) {
         m_wattsLabel->setText(tr("&Watts"));
     }
-    m_nextFocus = 0;
     focusField(0);
-    recomputeFormula();
+    recompute();
 }
 
-void FormulaPage::readFields()
+void FormulaPage::compute()
 {
-    for (ValueField* field : m_fields) {
-        field->readControl();
-    }
-}
-
-void FormulaPage::recomputeFormula()
-{
-    if (m_recomputing) {
-        return;
-    }
-    const QScopedValueRollback guard(m_recomputing, true);
-    readFields();
     std::vector<std::string> typed;
-    typed.reserve(m_fields.size());
-    for (ValueField* field : m_fields) {
-        typed.push_back(ToWindows1252(field->text()));
+    typed.reserve(size_t(fieldCount()));
+    for (int i = 0; i < fieldCount(); ++i) {
+        typed.push_back(ToWindows1252(field(i)->text()));
     }
     const tavo::PowerChoice power =
         m_formula.usesPower ? m_host->powerChoice() : tavo::PowerChoice{};
     const tavo::FormulaOutcome outcome = tavo::EvaluateFormula(m_formula, typed, power);
-    for (size_t i = 0; i < m_fields.size(); ++i) {
-        if (outcome.shown[i] != typed[i]) {
-            m_fields[i]->showText(FromWindows1252(outcome.shown[i]));
+    for (int i = 0; i < fieldCount(); ++i) {
+        const size_t at = size_t(i);
+        if (outcome.shown[at] != typed[at]) {
+            field(i)->showText(FromWindows1252(outcome.shown[at]));
         }
-        if (outcome.fields[i] != typed[i]) {
-            m_fields[i]->setText(FromWindows1252(outcome.fields[i]));
+        if (outcome.fields[at] != typed[at]) {
+            field(i)->setText(FromWindows1252(outcome.fields[at]));
         }
     }
     if (m_formula.usesPower) {
@@ -199,49 +215,37 @@ void FormulaPage::recomputeFormula()
         if (m_wattsLabel) {
             m_wattsLabel->setText(kilo ? tr("&Kilo") : tr("&Watts"));
         }
-        if (m_host->traits().resultNameFollowsUnit) {
-            m_host->setResultName(kilo ? tr("Kilo") : tr("Watts"));
-        }
     }
+    m_host->setResultName(Latin1(tavo::ResultName(m_formula, power)));
     m_report.setLines(outcome.result.report);
     m_host->showResult(QString::fromStdString(outcome.result.text));
+}
+
+bool FormulaPage::skippedByEnter(int index) const
+{
+    // The power factor is hidden in DC.
+    return m_formula.usesPower && m_host->powerChoice().phase == tavo::Phase::DC &&
+           m_formula.inputs[size_t(index)].kind == tavo::InputKind::PowerFactor;
 }
 
 void FormulaPage::activatePage()
 {
     focusField(0);
     if (m_host->traits().recomputeOnActivate) {
-        recomputeFormula();
+        recompute();
     }
 }
 
 void FormulaPage::resetPage()
 {
-    for (size_t i = 0; i < m_fields.size(); ++i) {
-        if (const auto reset = m_formula.inputs[i].resetText) {
-            m_fields[i]->setText(QString::fromLatin1(reset->data(), qsizetype(reset->size())));
-            m_fields[i]->writeControl();
+    for (int i = 0; i < fieldCount(); ++i) {
+        if (const auto reset = m_formula.inputs[size_t(i)].resetText) {
+            field(i)->setText(Latin1(*reset));
+            field(i)->writeControl();
         }
     }
-    recomputeFormula();
-    QWidget* last = focusWidget();
-    if (last && isAncestorOf(last) && last->isVisibleTo(this)) {
-        last->setFocus(Qt::OtherFocusReason);
-    } else {
-        focusField(0);
-    }
-}
-
-void FormulaPage::enterKey()
-{
-    readFields();
-    int target = m_nextFocus;
-    if (!m_fields[size_t(target)]->isVisibleTo(this)) {
-        target = nextAfter(target);
-    }
-    focusField(target);
-    readFields();
-    recomputeFormula();
+    recompute();
+    restoreFocus();
 }
 
 void FormulaPage::printScreen()
@@ -258,35 +262,4 @@ void FormulaPage::saveReport(qintptr autoAdd, qintptr mode)
 QObject* FormulaPage::reportParent() const
 {
     return m_host;
-}
-
-void FormulaPage::onFocusGained(int index)
-{
-    m_nextFocus = nextAfter(index);
-}
-
-int FormulaPage::nextAfter(int index) const
-{
-    const int count = fieldCount();
-    int next = (index + 1) % count;
-    const bool dc = m_formula.usesPower && m_host->powerChoice().phase == tavo::Phase::DC;
-    if (dc && m_formula.inputs[size_t(next)].kind == tavo::InputKind::PowerFactor) {
-        next = (next + 1) % count;
-    }
-    return next;
-}
-
-void FormulaPage::focusField(int index)
-{
-    m_fields[size_t(index)]->edit()->setFocus(Qt::OtherFocusReason);
-    // The focus may already be there, or the window not yet active: keep the cycle moving.
-    m_nextFocus = nextAfter(index);
-}
-
-void FormulaPage::onSpinnerAction(ValueField* field, tavo::ScrollCode code)
-{
-    readFields();
-    field->step(code);
-    readFields();
-    recomputeFormula();
 }

@@ -8,41 +8,49 @@ SelectorBox::SelectorBox(const QString& text, const QString& name, QWidget* pare
     setObjectName(name);
 }
 
-PhaseSelector::PhaseSelector(QWidget* parent) : QGroupBox(tr("Phase"), parent)
+PhaseSelector::PhaseSelector(QWidget* parent, int columns,
+                             std::initializer_list<tavo::Phase> phases)
+    : QGroupBox(tr("Phase"), parent)
 {
     setObjectName(QStringLiteral("phase"));
     const std::array<QString, 4> texts = {tr("&DC"), tr("&1"), tr("&2"), tr("&3")};
     const std::array<QString, 4> names = {"phaseDC", "phase1", "phase2", "phase3"};
     auto* grid = new QGridLayout(this);
-    for (size_t i = 0; i < m_boxes.size(); ++i) {
+    int position = 0;
+    for (const tavo::Phase phase : phases) {
+        const auto i = static_cast<size_t>(phase);
         auto* box = new SelectorBox(texts[i], names[i], this);
         m_boxes[i] = box;
-        grid->addWidget(box, static_cast<int>(i / 2), static_cast<int>(i % 2));
-        const auto phase = static_cast<tavo::Phase>(i);
+        grid->addWidget(box, position / columns, position % columns);
+        ++position;
         connect(box, &SelectorBox::clicked, this, [this, phase] { emit clicked(phase); });
     }
-    setPhase(tavo::Phase::DC);
+    setPhase(*phases.begin());
 }
 
 void PhaseSelector::setPhase(tavo::Phase phase)
 {
     m_phase = phase;
     for (size_t i = 0; i < m_boxes.size(); ++i) {
-        m_boxes[i]->setChecked(i == static_cast<size_t>(phase));
+        if (m_boxes[i]) {
+            m_boxes[i]->setChecked(i == static_cast<size_t>(phase));
+        }
     }
 }
 
 void PhaseSelector::setBoxesEnabled(bool enabled)
 {
     for (SelectorBox* box : m_boxes) {
-        box->setEnabled(enabled);
+        if (box) {
+            box->setEnabled(enabled);
+        }
     }
 }
 
 PowerUnitSelector::PowerUnitSelector(QWidget* parent) : QGroupBox(tr("Watt/Kilo"), parent)
 {
     setObjectName(QStringLiteral("powerUnit"));
-    m_watts = new SelectorBox(tr("W&atts"), QStringLiteral("unitWatts"), this);
+    m_watts = new SelectorBox(tr("Wa&tts"), QStringLiteral("unitWatts"), this);
     m_kilo = new SelectorBox(tr("K&ilo"), QStringLiteral("unitKilo"), this);
     auto* layout = new QGridLayout(this);
     layout->addWidget(m_watts, 0, 0);

@@ -10,6 +10,7 @@
 #include <QGroupBox>
 
 #include <array>
+#include <initializer_list>
 
 // A check box that does not change its own state when clicked.
 class SelectorBox : public QCheckBox
@@ -28,10 +29,15 @@ class PhaseSelector : public QGroupBox
     Q_OBJECT
 
 public:
-    explicit PhaseSelector(QWidget* parent);
+    // The boxes of `phases` (all four unless given), `columns` to a row.
+    explicit PhaseSelector(QWidget* parent, int columns = 2,
+                           std::initializer_list<tavo::Phase> phases = {
+                               tavo::Phase::DC, tavo::Phase::Single, tavo::Phase::Two,
+                               tavo::Phase::Three});
 
     tavo::Phase phase() const { return m_phase; }
     void setPhase(tavo::Phase phase);
+    // Null for a phase this group does not offer.
     SelectorBox* box(tavo::Phase phase) const { return m_boxes[static_cast<size_t>(phase)]; }
     // The boxes only; the group frame stays enabled.
     void setBoxesEnabled(bool enabled);

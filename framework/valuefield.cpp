@@ -28,6 +28,11 @@ ValueField::ValueField(const QString& name, QWidget* parent)
 {
 }
 
+ValueField::ValueField(const QString& name, QWidget* parent, tavo::StepLimits limits)
+    : ValueField(name, parent, limits, 44, 12)
+{
+}
+
 ValueField::ValueField(const QString& name, QWidget* parent, tavo::StepLimits limits,
                        double editWidth, double editHeight)
     : QWidget(parent), m_limits(limits)
@@ -51,6 +56,8 @@ ValueField::ValueField(const QString& name, QWidget* parent, tavo::StepLimits li
     layout->addWidget(m_edit, 0, Qt::AlignVCenter);
     layout->addWidget(m_spinner, 0, Qt::AlignVCenter);
     setFocusProxy(m_edit);
+    // The edit and its spinner stay together, whatever room a layout offers.
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 
     connect(m_edit, &FieldEdit::focusGained, this, &ValueField::focusGained);
     connect(m_edit, &FieldEdit::focusLost, this, &ValueField::focusLost);

@@ -36,6 +36,8 @@ class ValueField : public QWidget
 public:
     // `name` is the object name of the field and of its edit, so tests and tools find either.
     ValueField(const QString& name, QWidget* parent);
+    // A plain field whose spinner keeps to other limits, such as an efficiency's 10..100.
+    ValueField(const QString& name, QWidget* parent, tavo::StepLimits limits);
 
     FieldEdit* edit() const { return m_edit; }
     QScrollBar* spinner() const { return m_spinner; }

@@ -123,6 +123,36 @@ INSTANTIATE_TEST_SUITE_P(Amps, CliJsonTest, testing::Values(
         R"j({"calculator": "amps.er", "inputs": {"volts": "12abc", "ohms": "\"4\""}, "results": {"Amps": "0."}, )j"
         R"j("report": {"header": "AMPS=VOLTS ÷ OHMS     ", "body": "0.=12abc ÷ \"4\"", "trailer": " "}})j"}
 ), [](const auto& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(Power, CliJsonTest, testing::Values(
+    JsonCase{"TransformerThreePhase", {"xformer", "--json", "rating=10", "unit=kilo", "phase=3", "primary=480", "secondary=208"},
+        R"j({"calculator": "xformer", "inputs": {"rating": "10", "unit": "kilo", "phase": "3", "primary": "480", "secondary": "208"}, )j"
+        R"j("results": {"Primary Amps": "12.02848345", "Secondary Amps": "27.75803873"}, )j"
+        R"j("report": {"header": "TRANSFORMER Ip=(Es x Is)÷Ep Is=(Ep x Ip)÷Es ", )j"
+        R"j("body": "12.02848345=(208x27.75803873)÷480  27.75803873=(480x12.02848345)÷208", "trailer": " "}})j"},
+    JsonCase{"MotorDataByText", {"motordata", "--json", "hp=150", "volts=460"},
+        R"j({"calculator": "motordata", "inputs": {"hp": "150", "volts": "460"}, )j"
+        R"j("results": {"Motor Amps": "180", "Breaker": "300", "Starter Size": "5", "Heater Amp": "225", "Wire Size": "0000"}, )j"
+        R"j("report": {"header": "3 PHASE MOTOR DATA", )j"
+        R"j("body": "VOLTAGE=460  HP=150  AMPS=180  BREAKER=300  STARTER=5  HEATER AMPS=225  WIRE=0000", "trailer": " "}})j"},
+    JsonCase{"MotorDataByPosition", {"motordata", "--json", "hp=19"},
+        R"j({"calculator": "motordata", "inputs": {"hp": "150", "volts": "230"}, )j"
+        R"j("results": {"Motor Amps": "360", "Breaker": "600", "Starter Size": "6", "Heater Amp": "450", "Wire Size": "700MCM"}, )j"
+        R"j("report": {"header": "3 PHASE MOTOR DATA", )j"
+        R"j("body": "VOLTAGE=230  HP=150  AMPS=360  BREAKER=600  STARTER=6  HEATER AMPS=450  WIRE=700MCM", "trailer": " "}})j"},
+    JsonCase{"MotorAmpsThreePhase", {"motor.amps", "--json", "hp=10", "volts=460", "efficiency=90", "pf=85", "phase=3"},
+        R"j({"calculator": "motor.amps", "inputs": {"hp": "10", "volts": "460", "efficiency": "90", "pf": "85", "phase": "3"}, )j"
+        R"j("results": {"Amps": "12.23972536"}, "report": {"header": "AMPS=(HORSE POWER x 746) ÷ VOLTS x EFFICIENCY x PF x 1.732     ", )j"
+        R"j("body": "12.23972536=(10 x 746) ÷ 460 x 90 x 85 x 1.732", "trailer": " "}})j"},
+    JsonCase{"MotorEfficiencyClamped", {"motor.hp", "--json", "volts=230", "amps=10", "efficiency=5"},
+        R"j({"calculator": "motor.hp", "inputs": {"volts": "230", "amps": "10", "efficiency": "10", "pf": "100.", "phase": "dc"}, )j"
+        R"j("results": {"Horsepower": ".308310992"}, "report": {"header": "HORSE POWER=(VOLTS x AMPS x EFFICIENCY) ÷ 746     ", )j"
+        R"j("body": ".308310992=(230 x 10 x 10.) ÷ 746", "trailer": " "}})j"},
+    JsonCase{"WattsKiloNamesTheResultKilo", {"watts.ei", "--json", "volts=480", "amps=100", "pf=90", "phase=3", "unit=kilo"},
+        R"j({"calculator": "watts.ei", "inputs": {"volts": "480", "amps": "100", "pf": "90", "phase": "3", "unit": "kilo"}, )j"
+        R"j("results": {"Kilo": "74.8224"}, "report": {"header": "WATTS=VOLTS x AMPS x PF x 1.732     ", )j"
+        R"j("body": "74.8224=480 x 100 x 90 x 1.732", "trailer": " "}})j"}
+), [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
 TEST(Cli, PlainOutputNamesResultsByTheirLabels)
@@ -171,7 +201,15 @@ TEST_P(CliErrorTest, ExitsWithStatusTwoAndOneClearLine)
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Errors, CliErrorTest, testing::Values(
     ErrorCase{"UnknownCalculator", {"amps.xy"},
-              "unknown calculator \"amps.xy\"; valid calculators: amps.er, amps.pe, amps.pr"},
+              "unknown calculator \"amps.xy\"; valid calculators: amps.er, amps.pe, amps.pr, "
+              "volts.rxi, volts.pi, volts.pr, watts.ei, watts.ri, watts.er, ohms.ei, ohms.ep, "
+              "ohms.pi, motor.amps, motor.hp, xformer, motordata"},
+    ErrorCase{"TransformerPhaseTwo", {"xformer", "phase=2"},
+              "invalid phase \"2\" for xformer; valid choices: 1, 3"},
+    ErrorCase{"MotorHasNoPowerUnit", {"motor.amps", "unit=kilo"},
+              "unknown input \"unit\" for motor.amps; valid inputs: hp, volts, efficiency, pf, phase"},
+    ErrorCase{"MotorDataVoltage", {"motordata", "volts=240"},
+              "invalid volts \"240\" for motordata; valid choices: 230, 460"},
     ErrorCase{"UnknownInput", {"amps.er", "watts=5"},
               "unknown input \"watts\" for amps.er; valid inputs: volts, ohms"},
     ErrorCase{"UnknownChoice", {"amps.pe", "phase=4"},
