@@ -9,8 +9,7 @@ FormulaOutcome EvaluateFormula(const FormulaDefinition& formula, std::vector<std
 {
     typed.resize(formula.inputs.size());
     FormulaOutcome outcome;
-    outcome.shown = typed;
-    outcome.fields = typed;
+    outcome.texts = typed;
     if (formula.usesPower) {
         outcome.multiplierText = MultiplierText(power.phase);
     }
@@ -19,14 +18,11 @@ FormulaOutcome EvaluateFormula(const FormulaDefinition& formula, std::vector<std
         if (kind == InputKind::Value) {
             continue;
         }
-        PercentText percent = ApplyPercentRule(typed[i]);
-        if (kind == InputKind::PowerFactor && power.phase == Phase::DC) {
-            percent.shown = percent.text = FormatNumber(100);
-        }
-        outcome.shown[i] = percent.shown;
-        outcome.fields[i] = percent.text;
+        // In DC the power factor does not apply: it reads 100 per cent.
+        const bool forced = kind == InputKind::PowerFactor && power.phase == Phase::DC;
+        outcome.texts[i] = forced ? FormatNumber(100) : ApplyPercentRule(typed[i]);
     }
-    outcome.result = formula.compute(outcome.fields, power);
+    outcome.result = formula.compute(outcome.texts, power);
     return outcome;
 }
 

@@ -57,8 +57,8 @@ std::string_view ResultName(const FormulaDefinition& formula, PowerChoice power)
 
 struct FormulaOutcome
 {
-    std::vector<std::string> shown;   // what each field's control shows after the recompute
-    std::vector<std::string> fields;  // what each field holds; the report quotes these
+    std::vector<std::string>
+        texts;  // each field's text after the recompute, as the report quotes it
     std::string multiplierText;
     FormulaResult result;
 };

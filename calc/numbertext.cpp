@@ -276,16 +276,16 @@ std::optional<double> StepValue(double v, ScrollCode code, StepLimits limits)
     return std::nullopt;
 }
 
-PercentText ApplyPercentRule(std::string_view text)
+std::string ApplyPercentRule(std::string_view text)
 {
     const double value = ParseNumber(text);
     if (value > 100) {
-        return {"100", FormatNumber(100)};
+        return "100";
     }
     if (value < 10) {
-        return {"10", FormatNumber(10)};
+        return "10";
     }
-    return {std::string(text), std::string(text)};
+    return std::string(text);
 }
 
 }  // namespace tavo

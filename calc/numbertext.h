@@ -54,15 +54,9 @@ inline constexpr StepLimits kPercentFieldLimits{100, 10, false};
 // The value one spinner action gives to a field holding `value`; nothing for a thumb drag.
 std::optional<double> StepValue(double value, ScrollCode code, StepLimits limits);
 
-// A percentage field (power factor, efficiency) after the 10..100 rule: what its control shows
-// and what the field holds for the report. Above 100 the control shows "100" and the field holds
-// "100."; below 10, or not a number, "10" and "10."; otherwise both keep the text.
-struct PercentText
-{
-    std::string shown;
-    std::string text;
-};
-
-PercentText ApplyPercentRule(std::string_view text);
+// A percentage field (power factor, efficiency) after the 10..100 rule: above 100 it shows
+// "100", below 10 (or not a number) "10", otherwise the text as typed. The report quotes what
+// the field shows, so a report never depends on how often the page recomputed.
+std::string ApplyPercentRule(std::string_view text);
 
 }  // namespace tavo

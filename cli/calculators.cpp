@@ -61,7 +61,7 @@ Calculator FormulaCalculator(const FormulaDefinition& formula, std::string summa
         CalculatorRun run;
         for (size_t i = 0; i < fieldCount; ++i) {
             run.inputs.emplace_back(std::string(f->inputs[i].name),
-                                    Windows1252ToUtf8(outcome.shown[i]));
+                                    Windows1252ToUtf8(outcome.texts[i]));
         }
         for (size_t i = fieldCount; i < texts.size(); ++i) {
             run.inputs.emplace_back(i == fieldCount ? "phase" : "unit", texts[i]);

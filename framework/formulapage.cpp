@@ -194,11 +194,9 @@ void FormulaPage::compute()
     const tavo::FormulaOutcome outcome = tavo::EvaluateFormula(m_formula, typed, power);
     for (int i = 0; i < fieldCount(); ++i) {
         const size_t at = size_t(i);
-        if (outcome.shown[at] != typed[at]) {
-            field(i)->showText(FromWindows1252(outcome.shown[at]));
-        }
-        if (outcome.fields[at] != typed[at]) {
-            field(i)->setText(FromWindows1252(outcome.fields[at]));
+        if (outcome.texts[at] != typed[at]) {
+            field(i)->setText(FromWindows1252(outcome.texts[at]));
+            field(i)->writeControl();
         }
     }
     if (m_formula.usesPower) {

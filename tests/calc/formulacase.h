@@ -40,7 +40,7 @@ protected:
         EXPECT_EQ(outcome.result.report.body, c.body);
         EXPECT_EQ(outcome.result.report.trailer, " ");
         if (!c.shown.empty()) {
-            EXPECT_EQ(outcome.shown, c.shown);
+            EXPECT_EQ(outcome.texts, c.shown);
         }
     }
 };

@@ -235,7 +235,6 @@ struct PercentCase
     const char* name;
     const char* typed;
     const char* shown;
-    const char* text;
 };
 
 std::ostream& operator<<(std::ostream& os, const PercentCase& c)
@@ -249,23 +248,21 @@ class PercentRuleTest : public testing::TestWithParam<PercentCase>
 
 TEST_P(PercentRuleTest, Clamps)
 {
-    const PercentText result = ApplyPercentRule(GetParam().typed);
-    EXPECT_EQ(result.shown, GetParam().shown);
-    EXPECT_EQ(result.text, GetParam().text);
+    EXPECT_EQ(ApplyPercentRule(GetParam().typed), GetParam().shown);
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(PowerFactor, PercentRuleTest, testing::Values(
-    PercentCase{"AboveTop", "150", "100", "100."},
-    PercentCase{"JustAboveTop", "100.5", "100", "100."},
-    PercentCase{"Top", "100", "100", "100"},
-    PercentCase{"Inside", "85", "85", "85"},
-    PercentCase{"Bottom", "10", "10", "10"},
-    PercentCase{"BelowBottom", "5", "10", "10."},
-    PercentCase{"NotANumber", "x", "10", "10."},
-    PercentCase{"Empty", "", "10", "10."},
-    PercentCase{"Negative", "-50", "10", "10."},
-    PercentCase{"TrailingText", "90%", "90%", "90%"}
+    PercentCase{"AboveTop", "150", "100"},
+    PercentCase{"JustAboveTop", "100.5", "100"},
+    PercentCase{"Top", "100", "100"},
+    PercentCase{"Inside", "85", "85"},
+    PercentCase{"Bottom", "10", "10"},
+    PercentCase{"BelowBottom", "5", "10"},
+    PercentCase{"NotANumber", "x", "10"},
+    PercentCase{"Empty", "", "10"},
+    PercentCase{"Negative", "-50", "10"},
+    PercentCase{"TrailingText", "90%", "90%"}
 ), [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 

@@ -32,7 +32,7 @@ INSTANTIATE_TEST_SUITE_P(Volts, VoltsFormulaTest, testing::Values(
     FormulaCase{"WattsOverAmpsKiloDC", &kVoltsFromWattsAndAmps, {"2.4", "20", "100"}, kDCKilo,
                 "120.", "VOLTS=WATTS \xF7 (AMPS)     ", "120.=2.4 \xF7 (20)"},
     FormulaCase{"WattsOverAmpsTwoPhaseClampsPF", &kVoltsFromWattsAndAmps, {"2400", "10", "150"}, kTwo,
-                "120.", "VOLTS=WATTS \xF7 (AMPS x PF x 2.)     ", "120.=2400 \xF7 (10 x 100. x 2.)",
+                "120.", "VOLTS=WATTS \xF7 (AMPS x PF x 2.)     ", "120.=2400 \xF7 (10 x 100 x 2.)",
                 {"2400", "10", "100"}},
     FormulaCase{"WattsOverZeroAmps", &kVoltsFromWattsAndAmps, {"2400", "0", "100"}, kSingle,
                 "0.", "VOLTS=WATTS \xF7 (AMPS x PF)     ", "0.=2400 \xF7 (0 x 100)"},

@@ -31,7 +31,7 @@ INSTANTIATE_TEST_SUITE_P(Motor, MotorFormulaTest, testing::Values(
                 "12.23972536=(10 x 746) \xF7 460 x 90 x 85 x 1.732"},
     FormulaCase{"AmpsEfficiencyClamped", &kMotorAmps, {"5", "230", "5", "150"}, kSingle,
                 "162.173913", "AMPS=(HORSE POWER x 746) \xF7 VOLTS x EFFICIENCY x PF     ",
-                "162.173913=(5 x 746) \xF7 230 x 10. x 100.", {"5", "230", "10", "100"}},
+                "162.173913=(5 x 746) \xF7 230 x 10 x 100", {"5", "230", "10", "100"}},
     FormulaCase{"AmpsDCForcesPowerFactor", &kMotorAmps, {"10", "230", "100", "50"}, kDC,
                 "32.43478261", "AMPS=(HORSE POWER x 746) \xF7 VOLTS x EFFICIENCY     ",
                 "32.43478261=(10 x 746) \xF7 230 x 100", {"10", "230", "100", "100."}},

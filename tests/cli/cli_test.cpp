@@ -110,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(Amps, CliJsonTest, testing::Values(
     JsonCase{"PowerFactorClamped", {"amps.pe", "--json", "watts=2400", "volts=10", "pf=150", "phase=2"},
         R"j({"calculator": "amps.pe", "inputs": {"watts": "2400", "volts": "10", "pf": "100", "phase": "2", "unit": "watts"}, )j"
         R"j("results": {"Amps": "120."}, "report": {"header": "AMPS=WATTS ÷ (VOLTS x PF x 2.)     ", )j"
-        R"j("body": "120.=2400 ÷ (10 x 100. x 2.)", "trailer": " "}})j"},
+        R"j("body": "120.=2400 ÷ (10 x 100 x 2.)", "trailer": " "}})j"},
     JsonCase{"WattsOverOhmsDC", {"amps.pr", "--json", "watts=1000", "ohms=10"},
         R"j({"calculator": "amps.pr", "inputs": {"watts": "1000", "ohms": "10", "pf": "100.", "phase": "dc", "unit": "watts"}, )j"
         R"j("results": {"Amps": "10."}, "report": {"header": "AMPS=SQUARE ROOT OF (WATTS ÷ (OHMS))     ", )j"
@@ -147,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(Power, CliJsonTest, testing::Values(
     JsonCase{"MotorEfficiencyClamped", {"motor.hp", "--json", "volts=230", "amps=10", "efficiency=5"},
         R"j({"calculator": "motor.hp", "inputs": {"volts": "230", "amps": "10", "efficiency": "10", "pf": "100.", "phase": "dc"}, )j"
         R"j("results": {"Horsepower": ".308310992"}, "report": {"header": "HORSE POWER=(VOLTS x AMPS x EFFICIENCY) ÷ 746     ", )j"
-        R"j("body": ".308310992=(230 x 10 x 10.) ÷ 746", "trailer": " "}})j"},
+        R"j("body": ".308310992=(230 x 10 x 10) ÷ 746", "trailer": " "}})j"},
     JsonCase{"WattsKiloNamesTheResultKilo", {"watts.ei", "--json", "volts=480", "amps=100", "pf=90", "phase=3", "unit=kilo"},
         R"j({"calculator": "watts.ei", "inputs": {"volts": "480", "amps": "100", "pf": "90", "phase": "3", "unit": "kilo"}, )j"
         R"j("results": {"Kilo": "74.8224"}, "report": {"header": "WATTS=VOLTS x AMPS x PF x 1.732     ", )j"

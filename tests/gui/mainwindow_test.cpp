@@ -307,7 +307,8 @@ void MainWindowTest::helpOpensContents()
     QCOMPARE(help->browser()->source().toString(), QStringLiteral("qrc:/help/index.html"));
     QVERIFY(help->browser()->toPlainText().contains("Contents"));
     // Every page the contents link to exists.
-    for (const char* page : {"mainwindow", "numbers", "amps", "reports"}) {
+    for (const char* page : {"mainwindow", "numbers", "amps", "reports", "volts", "watts",
+                             "resistance", "motor", "xformer", "motordata"}) {
         help->browser()->setSource(QUrl(QStringLiteral("qrc:/help/%1.html").arg(page)));
         QVERIFY2(help->browser()->toPlainText().size() > 200, page);
     }

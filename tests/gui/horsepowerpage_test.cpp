@@ -1,0 +1,212 @@
+#include "colorstatic.h"
+#include "horsepowerpage.h"
+#include "pagedriver.h"
+
+#include <QLabel>
+#include <QScrollBar>
+
+using namespace PageDriver;
+using tavo::Phase;
+
+class HorsePowerPageTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void opensOnAmpsWithDefaults();
+    void ampsInDC();
+    void ampsThreePhaseExample();
+    void horsePowerTwoPhase();
+    void efficiencyAndPowerFactorClamped();
+    void phaseChangesThePowerFactor();
+    void efficiencySpinnerKeepsToItsRange();
+    void enterCycles_data();
+    void enterCycles();
+    void resetTexts();
+    void horsePowerPageRecomputesOnKeysAndBeepsOnTab();
+    void savedThroughTheReportChain();
+
+private:
+    HorsePowerPage* host() const
+    {
+        return qobject_cast<HorsePowerPage*>(m_program->window().page(0));
+    }
+    ValueField* field(int tab, const char* name) const { return host()->subPage(tab)->field(name); }
+    QString result() const { return host()->resultDisplay()->text(); }
+    QString resultName() const { return host()->findChild<QLabel*>("resultName")->text(); }
+
+    std::unique_ptr<ProgramUnderTest> m_program;
+};
+
+void HorsePowerPageTest::init()
+{
+    m_program = std::make_unique<ProgramUnderTest>();
+    m_program->openTab(0);
+}
+
+void HorsePowerPageTest::cleanup()
+{
+    QVERIFY2(m_program->watchdog.seen.isEmpty(), qPrintable(m_program->watchdog.seen));
+    m_program.reset();
+}
+
+void HorsePowerPageTest::opensOnAmpsWithDefaults()
+{
+    QCOMPARE(host()->formulaTabs()->tabText(0), QStringLiteral("Amps"));
+    QCOMPARE(host()->formulaTabs()->tabText(1), QStringLiteral("HP"));
+    QCOMPARE(result(), QStringLiteral("0."));
+    QCOMPARE(resultName(), QStringLiteral("Amps"));
+    auto* colour = qobject_cast<ColorStatic*>(host()->resultDisplay());
+    QVERIFY(colour);
+    QCOMPARE(colour->color(), QColor(0, 255, 255));
+    QVERIFY(!host()->powerUnitSelector()->isVisible());
+    QCOMPARE(Shown(field(0, "hp")), QStringLiteral("0"));
+    QCOMPARE(Shown(field(0, "efficiency")), QStringLiteral("100"));
+    QCOMPARE(Shown(field(0, "pf")), QStringLiteral("100."));
+    QCOMPARE(Focused(), QStringLiteral("hp"));
+    OpenFormula(host(), 1);
+    QCOMPARE(result(), QStringLiteral("0."));
+    QCOMPARE(resultName(), QStringLiteral("Horsepower"));
+    QCOMPARE(Focused(), QStringLiteral("volts"));
+}
+
+void HorsePowerPageTest::ampsInDC()
+{
+    Type(field(0, "hp"), "10");
+    Type(field(0, "volts"), "230");
+    m_program->pressEnter();
+    QCOMPARE(result(), QStringLiteral("32.43478261"));
+    QCOMPARE(host()->subPage(0)->report().body(), "32.43478261=(10 x 746) \xF7 230 x 100");
+}
+
+void HorsePowerPageTest::ampsThreePhaseExample()
+{
+    ClickPhase(host()->phaseSelector(), Phase::Three);
+    Type(field(0, "hp"), "10");
+    Type(field(0, "volts"), "460");
+    Type(field(0, "efficiency"), "90");
+    Type(field(0, "pf"), "85");
+    m_program->pressEnter();
+    QCOMPARE(result(), QStringLiteral("12.23972536"));
+    QCOMPARE(host()->subPage(0)->report().header(),
+             "AMPS=(HORSE POWER x 746) \xF7 VOLTS x EFFICIENCY x PF x 1.732     ");
+}
+
+void HorsePowerPageTest::horsePowerTwoPhase()
+{
+    OpenFormula(host(), 1);
+    ClickPhase(host()->phaseSelector(), Phase::Two);
+    Type(field(1, "volts"), "230");
+    Type(field(1, "amps"), "10");
+    m_program->pressEnter();
+    QCOMPARE(result(), QStringLiteral("6.166219839"));
+    QCOMPARE(host()->subPage(1)->report().body(),
+             "6.166219839=(230 x 10 x 100 x 100. x 2.) \xF7 746");
+}
+
+void HorsePowerPageTest::efficiencyAndPowerFactorClamped()
+{
+    ClickPhase(host()->phaseSelector(), Phase::Single);
+    Type(field(0, "efficiency"), "5");
+    Type(field(0, "pf"), "150");
+    m_program->pressEnter();
+    QCOMPARE(Shown(field(0, "efficiency")), QStringLiteral("10"));
+    QCOMPARE(Shown(field(0, "pf")), QStringLiteral("100"));
+    Type(field(0, "efficiency"), "150");
+    m_program->pressEnter();
+    QCOMPARE(Shown(field(0, "efficiency")), QStringLiteral("100"));
+}
+
+void HorsePowerPageTest::phaseChangesThePowerFactor()
+{
+    ClickPhase(host()->phaseSelector(), Phase::Single);
+    Type(field(0, "pf"), "80");
+    m_program->pressEnter();
+    ClickPhase(host()->phaseSelector(), Phase::DC);
+    QCOMPARE(Shown(field(0, "pf")), QStringLiteral("100."));
+    QVERIFY(!field(0, "pf")->isVisible());
+    ClickPhase(host()->phaseSelector(), Phase::Single);
+    QCOMPARE(Shown(field(0, "pf")), QStringLiteral("100."));
+    QVERIFY(field(0, "pf")->isVisible());
+}
+
+void HorsePowerPageTest::efficiencySpinnerKeepsToItsRange()
+{
+    QScrollBar* spinner = field(0, "efficiency")->spinner();
+    spinner->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    QCOMPARE(Shown(field(0, "efficiency")), QStringLiteral("100."));
+    spinner->triggerAction(QAbstractSlider::SliderToMaximum);
+    QCOMPARE(Shown(field(0, "efficiency")), QStringLiteral("10."));
+    spinner->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QCOMPARE(Shown(field(0, "efficiency")), QStringLiteral("10."));
+}
+
+void HorsePowerPageTest::enterCycles_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<bool>("dc");
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("Amps single phase")
+        << 0 << false << QStringList{"volts", "efficiency", "pf", "hp"};
+    QTest::newRow("Amps DC") << 0 << true << QStringList{"volts", "efficiency", "hp"};
+    QTest::newRow("HP single phase")
+        << 1 << false << QStringList{"amps", "efficiency", "pf", "volts"};
+}
+
+void HorsePowerPageTest::enterCycles()
+{
+    QFETCH(int, tab);
+    QFETCH(bool, dc);
+    QFETCH(QStringList, order);
+    OpenFormula(host(), tab);
+    ClickPhase(host()->phaseSelector(), dc ? Phase::DC : Phase::Single);
+    for (const QString& next : order) {
+        m_program->pressEnter();
+        QCOMPARE(Focused(), next);
+    }
+}
+
+void HorsePowerPageTest::resetTexts()
+{
+    ClickPhase(host()->phaseSelector(), Phase::Single);
+    Type(field(0, "hp"), "5");
+    Type(field(0, "volts"), "230");
+    Type(field(0, "efficiency"), "80");
+    Type(field(0, "pf"), "70");
+    m_program->pressEnter();
+    Click(m_program->window().findChild<QPushButton*>("reset"));
+    QCOMPARE(Shown(field(0, "hp")), QStringLiteral("0"));
+    QCOMPARE(Shown(field(0, "volts")), QStringLiteral("0"));
+    QCOMPARE(Shown(field(0, "efficiency")), QStringLiteral("100"));
+    QCOMPARE(Shown(field(0, "pf")), QStringLiteral("100"));
+    QCOMPARE(result(), QStringLiteral("0."));
+}
+
+void HorsePowerPageTest::horsePowerPageRecomputesOnKeysAndBeepsOnTab()
+{
+    OpenFormula(host(), 1);
+    field(1, "volts")->edit()->setText("230");
+    field(1, "amps")->edit()->setText("10");
+    QCOMPARE(result(), QStringLiteral("0."));
+    QTest::keyClick(host()->subPage(1), Qt::Key_Shift);
+    QCOMPARE(result(), QStringLiteral("3.08310992"));
+    m_program->sounds.played.clear();
+    QTest::keyClick(field(1, "volts")->edit(), Qt::Key_Tab);
+    QCOMPARE(m_program->sounds.played, QStringList{"beep"});
+}
+
+void HorsePowerPageTest::savedThroughTheReportChain()
+{
+    Type(field(0, "hp"), "10");
+    Type(field(0, "volts"), "230");
+    m_program->pressEnter();
+    QCOMPARE(AddToHistories(*m_program),
+             (QStringList{"AMPS=(HORSE POWER x 746) ÷ VOLTS x EFFICIENCY     ",
+                          "32.43478261=(10 x 746) ÷ 230 x 100"}));
+}
+
+QTEST_MAIN(HorsePowerPageTest)
+#include "horsepowerpage_test.moc"

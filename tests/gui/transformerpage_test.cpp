@@ -1,0 +1,194 @@
+#include "colorstatic.h"
+#include "pagedriver.h"
+#include "transformerpage.h"
+
+#include <QLabel>
+#include <QScrollBar>
+
+using namespace PageDriver;
+using tavo::Phase;
+using tavo::PowerUnit;
+
+class TransformerPageTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void opensInWattsAndSinglePhase();
+    void currents_data();
+    void currents();
+    void unitNamesTheRating();
+    void spinnerPageDownStopsAtZero();
+    void enterCycle();
+    void resetKeepsUnitAndPhase();
+    void activationFocusesTheRating();
+    void savedThroughTheReportChain();
+
+private:
+    TransformerPage* page() const
+    {
+        return qobject_cast<TransformerPage*>(m_program->window().page(5));
+    }
+    ValueField* field(const char* name) const { return page()->findChild<ValueField*>(name); }
+    QString amps(const char* name) const { return page()->findChild<ColorStatic*>(name)->text(); }
+
+    std::unique_ptr<ProgramUnderTest> m_program;
+};
+
+void TransformerPageTest::init()
+{
+    m_program = std::make_unique<ProgramUnderTest>();
+    m_program->openTab(5);
+}
+
+void TransformerPageTest::cleanup()
+{
+    QVERIFY2(m_program->watchdog.seen.isEmpty(), qPrintable(m_program->watchdog.seen));
+    m_program.reset();
+}
+
+void TransformerPageTest::opensInWattsAndSinglePhase()
+{
+    QVERIFY(page()->powerUnitSelector()->box(PowerUnit::Watts)->isChecked());
+    QVERIFY(!page()->powerUnitSelector()->box(PowerUnit::Kilo)->isChecked());
+    QVERIFY(page()->phaseSelector()->box(Phase::Single)->isChecked());
+    QVERIFY(!page()->phaseSelector()->box(Phase::Three)->isChecked());
+    QVERIFY(!page()->phaseSelector()->box(Phase::DC));
+    QCOMPARE(page()->findChild<QLabel*>("ratingLabel")->text(), QStringLiteral("&Watts"));
+    QCOMPARE(Focused(), QStringLiteral("rating"));
+    QCOMPARE(amps("primaryAmps"), QStringLiteral("0."));
+    QCOMPARE(amps("secondaryAmps"), QStringLiteral("0."));
+    QCOMPARE(page()->findChild<ColorStatic*>("primaryAmps")->color(), QColor(0, 255, 255));
+    QCOMPARE(field("primary")->edit()->accessibleName(), QStringLiteral("Primary Voltage"));
+    QCOMPARE(field("secondary")->edit()->accessibleName(), QStringLiteral("Secondary Voltage"));
+}
+
+void TransformerPageTest::currents_data()
+{
+    QTest::addColumn<bool>("kilo");
+    QTest::addColumn<bool>("three");
+    QTest::addColumn<QString>("rating");
+    QTest::addColumn<QString>("ep");
+    QTest::addColumn<QString>("es");
+    QTest::addColumn<QString>("ip");
+    QTest::addColumn<QString>("is");
+    QTest::newRow("single phase kilo") << true << false << "10"
+                                       << "480"
+                                       << "240"
+                                       << "20.83333333"
+                                       << "41.66666667";
+    QTest::newRow("three phase kilo") << true << true << "10"
+                                      << "480"
+                                      << "208"
+                                      << "12.02848345"
+                                      << "27.75803873";
+    QTest::newRow("no secondary voltage") << true << false << "10"
+                                          << "480"
+                                          << "0"
+                                          << "20.83333333"
+                                          << "0.";
+    QTest::newRow("no primary voltage") << true << true << "10"
+                                        << "0"
+                                        << "208"
+                                        << "0."
+                                        << "0.";
+    QTest::newRow("negative rating") << false << false << "-100"
+                                     << "480"
+                                     << "240"
+                                     << "0."
+                                     << "0.";
+}
+
+void TransformerPageTest::currents()
+{
+    QFETCH(bool, kilo);
+    QFETCH(bool, three);
+    QFETCH(QString, rating);
+    QFETCH(QString, ep);
+    QFETCH(QString, es);
+    QFETCH(QString, ip);
+    QFETCH(QString, is);
+    if (kilo) {
+        ClickUnit(page()->powerUnitSelector(), PowerUnit::Kilo);
+    }
+    if (three) {
+        ClickPhase(page()->phaseSelector(), Phase::Three);
+    }
+    Type(field("rating"), rating);
+    Type(field("primary"), ep);
+    Type(field("secondary"), es);
+    m_program->pressEnter();
+    QCOMPARE(amps("primaryAmps"), ip);
+    QCOMPARE(amps("secondaryAmps"), is);
+}
+
+void TransformerPageTest::unitNamesTheRating()
+{
+    ClickUnit(page()->powerUnitSelector(), PowerUnit::Kilo);
+    QCOMPARE(page()->findChild<QLabel*>("ratingLabel")->text(), QStringLiteral("&Kilo"));
+    QCOMPARE(field("rating")->edit()->accessibleName(), QStringLiteral("Kilo"));
+    QCOMPARE(Focused(), QStringLiteral("rating"));
+    ClickUnit(page()->powerUnitSelector(), PowerUnit::Watts);
+    QCOMPARE(page()->findChild<QLabel*>("ratingLabel")->text(), QStringLiteral("&Watts"));
+}
+
+void TransformerPageTest::spinnerPageDownStopsAtZero()
+{
+    Type(field("secondary"), "5");
+    field("secondary")->spinner()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    QCOMPARE(Shown(field("secondary")), QStringLiteral("0."));
+    field("rating")->spinner()->triggerAction(QAbstractSlider::SliderToMinimum);
+    QCOMPARE(Shown(field("rating")), QStringLiteral("32000."));
+}
+
+void TransformerPageTest::enterCycle()
+{
+    for (const char* next : {"primary", "secondary", "rating", "primary"}) {
+        m_program->pressEnter();
+        QCOMPARE(Focused(), QString::fromLatin1(next));
+    }
+}
+
+void TransformerPageTest::resetKeepsUnitAndPhase()
+{
+    ClickUnit(page()->powerUnitSelector(), PowerUnit::Kilo);
+    ClickPhase(page()->phaseSelector(), Phase::Three);
+    Type(field("rating"), "10");
+    Type(field("primary"), "480");
+    Type(field("secondary"), "208");
+    m_program->pressEnter();
+    Click(m_program->window().findChild<QPushButton*>("reset"));
+    for (const char* name : {"rating", "primary", "secondary"}) {
+        QCOMPARE(Shown(field(name)), QStringLiteral("0"));
+    }
+    QCOMPARE(amps("primaryAmps"), QStringLiteral("0."));
+    QVERIFY(page()->powerUnitSelector()->box(PowerUnit::Kilo)->isChecked());
+    QVERIFY(page()->phaseSelector()->box(Phase::Three)->isChecked());
+}
+
+void TransformerPageTest::activationFocusesTheRating()
+{
+    field("secondary")->edit()->setFocus();
+    field("rating")->edit()->setText("10");
+    m_program->openTab(5);
+    QCOMPARE(Focused(), QStringLiteral("rating"));
+    QCOMPARE(amps("primaryAmps"), QStringLiteral("0."));  // no recompute
+}
+
+void TransformerPageTest::savedThroughTheReportChain()
+{
+    ClickUnit(page()->powerUnitSelector(), PowerUnit::Kilo);
+    Type(field("rating"), "10");
+    Type(field("primary"), "480");
+    Type(field("secondary"), "240");
+    m_program->pressEnter();
+    QCOMPARE(AddToHistories(*m_program),
+             (QStringList{"TRANSFORMER Ip=(Es x Is)÷Ep Is=(Ep x Ip)÷Es ",
+                          "20.83333333=(240x41.66666667)÷480  41.66666667=(480x20.83333333)÷240"}));
+}
+
+QTEST_MAIN(TransformerPageTest)
+#include "transformerpage_test.moc"
