@@ -70,7 +70,8 @@ TabControl::TabControl(QWidget* parent) : QWidget(parent)
 
 int TabControl::addTab(const QIcon& icon, const QString& text, const QString& toolTip)
 {
-    m_tabs.append({icon, text, toolTip, {}, 0});
+    m_tabs.append({icon, text, toolTip, {}, 0, {}});
+    m_tabs.last().hint = tabSizeHint(m_tabs.last());
     layoutTabs();
     return count() - 1;
 }
@@ -193,7 +194,7 @@ void TabControl::layoutTabs()
     QList<int> widths;
     int total = 0;
     for (const Tab& tab : m_tabs) {
-        const QSize hint = tabSizeHint(tab);
+        const QSize hint = tab.hint;
         m_rowHeight = std::max(m_rowHeight, hint.height());
         widths.append(std::min(hint.width(), available));
         total += widths.last();
@@ -233,6 +234,13 @@ void TabControl::layoutTabs()
     placeRows();
     updateGeometry();
     update();
+}
+
+void TabControl::measureTabs()
+{
+    for (Tab& tab : m_tabs) {
+        tab.hint = tabSizeHint(tab);
+    }
 }
 
 void TabControl::placeRows()
@@ -374,6 +382,7 @@ void TabControl::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        measureTabs();
         layoutTabs();
     }
 }

@@ -56,9 +56,11 @@ private:
         QString toolTip;
         QRect rect;
         int row = 0;
+        QSize hint;  // measured once; a change of font or style measures again
     };
 
     void layoutTabs();
+    void measureTabs();
     void placeRows();
     QSize tabSizeHint(const Tab& tab) const;
     void initStyleOption(QStyleOptionTab* option, int index) const;

@@ -1,18 +1,28 @@
 #include "dialogunits.h"
 
 #include <QFontMetrics>
+#include <QHash>
+#include <QPair>
 #include <QWidget>
 
 #include <cmath>
 
 DialogUnits::DialogUnits(const QFont& font)
 {
-    const QFontMetrics metrics(font);
-    // The average width of the 52 letters, rounded, as the window system measured it.
-    const int letters = metrics.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    m_baseX = std::max(1, (letters / 26 + 1) / 2);
-    m_baseY = std::max(1, metrics.height());
+    // Measured once per font: every page asks, and shaping text is not free at start-up.
+    static QHash<QString, QPair<int, int>> measured;
+    const QString key = font.key();
+    auto found = measured.constFind(key);
+    if (found == measured.constEnd()) {
+        const QFontMetrics metrics(font);
+        // The average width of the 52 letters, rounded, as the window system measured it.
+        const int letters = metrics.horizontalAdvance(
+            QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+        found = measured.insert(
+            key, {std::max(1, (letters / 26 + 1) / 2), std::max(1, metrics.height())});
+    }
+    m_baseX = found->first;
+    m_baseY = found->second;
 }
 
 DialogUnits::DialogUnits(const QWidget* widget) : DialogUnits(widget->font()) {}
