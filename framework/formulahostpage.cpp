@@ -2,6 +2,7 @@
 
 #include "colorstatic.h"
 #include "dialogunits.h"
+#include "formula.h"
 #include "formulapage.h"
 #include "pagemessage.h"
 #include "selectors.h"
@@ -106,8 +107,13 @@ FormulaPage* FormulaHostPage::activeSubPage() const
     return subPage(m_active);
 }
 
-void FormulaHostPage::addFormulaTabs(const QStringList& labels)
+void FormulaHostPage::addFormulaTabs(std::initializer_list<const tavo::FormulaDefinition*> formulas)
 {
+    QStringList labels;
+    for (const tavo::FormulaDefinition* formula : formulas) {
+        labels.append(
+            QString::fromLatin1(formula->tabLabel.data(), qsizetype(formula->tabLabel.size())));
+    }
     showResult(QStringLiteral("0."));
     resetSelectors();
     for (const QString& label : labels) {

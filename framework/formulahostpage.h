@@ -11,9 +11,14 @@
 #include <QString>
 #include <QStringList>
 
+#include <initializer_list>
+
 #include <vector>
 
 class FormulaPage;
+namespace tavo {
+struct FormulaDefinition;
+}
 class PhaseSelector;
 class PowerUnitSelector;
 class QLabel;
@@ -57,8 +62,9 @@ public:
     FormulaPage* activeSubPage() const;
 
 protected:
-    // Inserts the formula tabs and opens the first; the last step of a host's construction.
-    void addFormulaTabs(const QStringList& labels);
+    // Inserts a tab for each formula, labelled as the formula is, and opens the first; the last
+    // step of a host's construction.
+    void addFormulaTabs(std::initializer_list<const tavo::FormulaDefinition*> formulas);
     virtual FormulaPage* createSubPage(int tab) = 0;
 
     void activatePage() override;

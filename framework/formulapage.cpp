@@ -94,6 +94,27 @@ void FormulaPage::addPowerFactorPart(QWidget* widget)
     m_powerFactorParts.append(widget);
 }
 
+QList<QWidget*> FormulaPage::powerTail(const QString& pfLabel)
+{
+    ValueField* pf = field("pf");
+    QLabel* label = makeLabel(pfLabel, pf);
+    addPowerFactorPart(label);
+    return {label, pf, multiplierSign(), multiplierDisplay(), multiplierLabel()};
+}
+
+QList<FormulaPage::Term> FormulaPage::powerTerms()
+{
+    ValueField* pf = field("pf");
+    QLabel* sign = makeSign(QStringLiteral("X"));
+    QLabel* label = makeLabel(tr("&PF"), pf);
+    addPowerFactorPart(sign);
+    addPowerFactorPart(label);
+    return {{nullptr, sign},
+            {label, pf},
+            {nullptr, multiplierSign()},
+            {multiplierLabel(), multiplierDisplay()}};
+}
+
 void FormulaPage::layOutFraction(const QList<QWidget*>& numerator,
                                  const QList<QWidget*>& denominator, QWidget* lead, QWidget* corner)
 {

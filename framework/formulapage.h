@@ -53,6 +53,11 @@ protected:
     QLabel* makeSign(const QString& text);
     // Hidden in DC with the power-factor field.
     void addPowerFactorPart(QWidget* widget);
+    // The end of a formula line with power: "X   PF", the power factor, "X", the multiplier
+    // and "Multiplier"; the power-factor part hides in DC, the multiplier below two phase.
+    QList<QWidget*> powerTail(const QString& pfLabel = tr("X   &PF"));
+    // The same as terms with their labels above: "X", PF, "X", Multiplier.
+    QList<Term> powerTerms();
     // The page as a fraction: `numerator` over a bar over `denominator`, their first label and
     // field in line; `lead` (such as "Square Root Of") to its left, `corner` at the top left.
     void layOutFraction(const QList<QWidget*>& numerator, const QList<QWidget*>& denominator,

@@ -18,19 +18,14 @@ FormulaHostTraits AmpsTraits()
     return traits;
 }
 
-QString TabLabel(const tavo::FormulaDefinition& formula)
-{
-    return QString::fromLatin1(formula.tabLabel.data(), qsizetype(formula.tabLabel.size()));
-}
-
 }  // namespace
 
 AmpsPage::AmpsPage(const PageContext& context, QWidget* parent)
     : FormulaHostPage(context, parent, AmpsTraits())
 {
     setObjectName(QStringLiteral("ampsPage"));
-    addFormulaTabs({TabLabel(tavo::kAmpsFromVoltsAndOhms), TabLabel(tavo::kAmpsFromWattsAndVolts),
-                    TabLabel(tavo::kAmpsFromWattsAndOhms)});
+    addFormulaTabs({&tavo::kAmpsFromVoltsAndOhms, &tavo::kAmpsFromWattsAndVolts,
+                    &tavo::kAmpsFromWattsAndOhms});
 }
 
 FormulaPage* AmpsPage::createSubPage(int tab)
@@ -59,12 +54,8 @@ AmpsWattsVoltsPage::AmpsWattsVoltsPage(const PageContext& context, FormulaHostPa
 {
     ValueField* watts = field("watts");
     ValueField* volts = field("volts");
-    ValueField* pf = field("pf");
-    QLabel* pfLabel = makeLabel(tr("X   &PF"), pf);
-    addPowerFactorPart(pfLabel);
     layOutFraction({makeWattsLabel(watts), watts},
-                   {makeLabel(tr("&Voltage"), volts), volts, pfLabel, pf, multiplierSign(),
-                    multiplierDisplay(), multiplierLabel()});
+                   QList<QWidget*>{makeLabel(tr("&Voltage"), volts), volts} + powerTail());
 }
 
 AmpsWattsOhmsPage::AmpsWattsOhmsPage(const PageContext& context, FormulaHostPage* host)
@@ -72,11 +63,7 @@ AmpsWattsOhmsPage::AmpsWattsOhmsPage(const PageContext& context, FormulaHostPage
 {
     ValueField* watts = field("watts");
     ValueField* ohms = field("ohms");
-    ValueField* pf = field("pf");
-    QLabel* pfLabel = makeLabel(tr("X   &PF"), pf);
-    addPowerFactorPart(pfLabel);
     layOutFraction({makeWattsLabel(watts), watts},
-                   {makeLabel(tr("&Ohms"), ohms), ohms, pfLabel, pf, multiplierSign(),
-                    multiplierDisplay(), multiplierLabel()},
+                   QList<QWidget*>{makeLabel(tr("&Ohms"), ohms), ohms} + powerTail(),
                    new QLabel(tr("Square Root Of"), this));
 }

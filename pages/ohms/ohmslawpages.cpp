@@ -10,11 +10,6 @@
 
 namespace {
 
-QString TabLabel(const tavo::FormulaDefinition& formula)
-{
-    return QString::fromLatin1(formula.tabLabel.data(), qsizetype(formula.tabLabel.size()));
-}
-
 FormulaHostTraits OhmsLawTraits(const QString& resultName)
 {
     FormulaHostTraits traits;
@@ -31,8 +26,8 @@ VoltsPage::VoltsPage(const PageContext& context, QWidget* parent)
     : FormulaHostPage(context, parent, OhmsLawTraits(tr("Volts")))
 {
     setObjectName(QStringLiteral("voltsPage"));
-    addFormulaTabs({TabLabel(tavo::kVoltsFromOhmsAndAmps), TabLabel(tavo::kVoltsFromWattsAndAmps),
-                    TabLabel(tavo::kVoltsFromWattsAndOhms)});
+    addFormulaTabs({&tavo::kVoltsFromOhmsAndAmps, &tavo::kVoltsFromWattsAndAmps,
+                    &tavo::kVoltsFromWattsAndOhms});
 }
 
 FormulaPage* VoltsPage::createSubPage(int tab)
@@ -63,12 +58,8 @@ VoltsWattsAmpsPage::VoltsWattsAmpsPage(const PageContext& context, FormulaHostPa
 {
     ValueField* watts = field("watts");
     ValueField* amps = field("amps");
-    ValueField* pf = field("pf");
-    QLabel* pfLabel = makeLabel(tr("X   &PF"), pf);
-    addPowerFactorPart(pfLabel);
     layOutFraction({makeWattsLabel(watts), watts},
-                   {makeLabel(tr("&Amps"), amps), amps, pfLabel, pf, multiplierSign(),
-                    multiplierDisplay(), multiplierLabel()});
+                   QList<QWidget*>{makeLabel(tr("&Amps"), amps), amps} + powerTail());
 }
 
 VoltsWattsOhmsPage::VoltsWattsOhmsPage(const PageContext& context, FormulaHostPage* host)
@@ -76,13 +67,9 @@ VoltsWattsOhmsPage::VoltsWattsOhmsPage(const PageContext& context, FormulaHostPa
 {
     ValueField* watts = field("watts");
     ValueField* ohms = field("ohms");
-    ValueField* pf = field("pf");
-    QLabel* pfLabel = makeLabel(tr("&PF"), pf);
-    addPowerFactorPart(pfLabel);
     layOutFraction({makeWattsLabel(watts), watts, makeSign(QStringLiteral("X")),
                     makeLabel(tr("&Ohms"), ohms), ohms},
-                   {pfLabel, pf, multiplierSign(), multiplierDisplay(), multiplierLabel()},
-                   new QLabel(tr("Square Root Of"), this));
+                   powerTail(tr("&PF")), new QLabel(tr("Square Root Of"), this));
     // In DC the formula reads as the square root of watts times ohms, without the bar.
     addPowerFactorPart(fractionBar());
 }
@@ -96,8 +83,8 @@ WattsPage::WattsPage(const PageContext& context, QWidget* parent)
       }())
 {
     setObjectName(QStringLiteral("wattsPage"));
-    addFormulaTabs({TabLabel(tavo::kWattsFromVoltsAndAmps), TabLabel(tavo::kWattsFromOhmsAndAmps),
-                    TabLabel(tavo::kWattsFromVoltsAndOhms)});
+    addFormulaTabs({&tavo::kWattsFromVoltsAndAmps, &tavo::kWattsFromOhmsAndAmps,
+                    &tavo::kWattsFromVoltsAndOhms});
 }
 
 FormulaPage* WattsPage::createSubPage(int tab)
@@ -117,18 +104,10 @@ WattsVoltsAmpsPage::WattsVoltsAmpsPage(const PageContext& context, FormulaHostPa
 {
     ValueField* volts = field("volts");
     ValueField* amps = field("amps");
-    ValueField* pf = field("pf");
-    QLabel* pfSign = makeSign(QStringLiteral("X"));
-    QLabel* pfLabel = makeLabel(tr("&PF"), pf);
-    addPowerFactorPart(pfSign);
-    addPowerFactorPart(pfLabel);
-    layOutTerms({{{makeLabel(tr("&Voltage"), volts), volts},
-                  {nullptr, makeSign(QStringLiteral("X"))},
-                  {makeLabel(tr("&Amps"), amps), amps},
-                  {nullptr, pfSign},
-                  {pfLabel, pf},
-                  {nullptr, multiplierSign()},
-                  {multiplierLabel(), multiplierDisplay()}}});
+    layOutTerms({QList<Term>{{makeLabel(tr("&Voltage"), volts), volts},
+                             {nullptr, makeSign(QStringLiteral("X"))},
+                             {makeLabel(tr("&Amps"), amps), amps}} +
+                 powerTerms()});
 }
 
 WattsOhmsAmpsPage::WattsOhmsAmpsPage(const PageContext& context, FormulaHostPage* host)
@@ -136,30 +115,18 @@ WattsOhmsAmpsPage::WattsOhmsAmpsPage(const PageContext& context, FormulaHostPage
 {
     ValueField* ohms = field("ohms");
     ValueField* amps = field("amps");
-    ValueField* pf = field("pf");
-    QLabel* pfSign = makeSign(QStringLiteral("X"));
-    QLabel* pfLabel = makeLabel(tr("&PF"), pf);
-    addPowerFactorPart(pfSign);
-    addPowerFactorPart(pfLabel);
-    layOutTerms({{{makeLabel(tr("&Ohms"), ohms), ohms},
-                  {nullptr, makeSign(QStringLiteral("X"))},
-                  {makeLabel(tr("&Amps²"), amps), amps},
-                  {nullptr, pfSign},
-                  {pfLabel, pf},
-                  {nullptr, multiplierSign()},
-                  {multiplierLabel(), multiplierDisplay()}}});
+    layOutTerms({QList<Term>{{makeLabel(tr("&Ohms"), ohms), ohms},
+                             {nullptr, makeSign(QStringLiteral("X"))},
+                             {makeLabel(tr("&Amps²"), amps), amps}} +
+                 powerTerms()});
 }
 
 WattsVoltsOhmsPage::WattsVoltsOhmsPage(const PageContext& context, FormulaHostPage* host)
     : FormulaPage(context, host, tavo::kWattsFromVoltsAndOhms)
 {
     ValueField* volts = field("volts");
-    ValueField* pf = field("pf");
     ValueField* ohms = field("ohms");
-    QLabel* pfLabel = makeLabel(tr("X   &PF"), pf);
-    addPowerFactorPart(pfLabel);
-    layOutFraction({makeLabel(tr("&Voltage²"), volts), volts, pfLabel, pf, multiplierSign(),
-                    multiplierDisplay(), multiplierLabel()},
+    layOutFraction(QList<QWidget*>{makeLabel(tr("&Voltage²"), volts), volts} + powerTail(),
                    {makeLabel(tr("&Ohms"), ohms), ohms});
 }
 
@@ -171,8 +138,8 @@ ResistancePage::ResistancePage(const PageContext& context, QWidget* parent)
       }())
 {
     setObjectName(QStringLiteral("resistancePage"));
-    addFormulaTabs({TabLabel(tavo::kOhmsFromVoltsAndAmps), TabLabel(tavo::kOhmsFromVoltsAndWatts),
-                    TabLabel(tavo::kOhmsFromWattsAndAmps)});
+    addFormulaTabs({&tavo::kOhmsFromVoltsAndAmps, &tavo::kOhmsFromVoltsAndWatts,
+                    &tavo::kOhmsFromWattsAndAmps});
 }
 
 FormulaPage* ResistancePage::createSubPage(int tab)
@@ -200,12 +167,8 @@ OhmsVoltsWattsPage::OhmsVoltsWattsPage(const PageContext& context, FormulaHostPa
     : FormulaPage(context, host, tavo::kOhmsFromVoltsAndWatts)
 {
     ValueField* volts = field("volts");
-    ValueField* pf = field("pf");
     ValueField* watts = field("watts");
-    QLabel* pfLabel = makeLabel(tr("X   &PF"), pf);
-    addPowerFactorPart(pfLabel);
-    layOutFraction({makeLabel(tr("&Voltage²"), volts), volts, pfLabel, pf, multiplierSign(),
-                    multiplierDisplay(), multiplierLabel()},
+    layOutFraction(QList<QWidget*>{makeLabel(tr("&Voltage²"), volts), volts} + powerTail(),
                    {makeWattsLabel(watts), watts});
 }
 
@@ -214,10 +177,6 @@ OhmsWattsAmpsPage::OhmsWattsAmpsPage(const PageContext& context, FormulaHostPage
 {
     ValueField* watts = field("watts");
     ValueField* amps = field("amps");
-    ValueField* pf = field("pf");
-    QLabel* pfLabel = makeLabel(tr("X   &PF"), pf);
-    addPowerFactorPart(pfLabel);
     layOutFraction({makeWattsLabel(watts), watts},
-                   {makeLabel(tr("&Amps²"), amps), amps, pfLabel, pf, multiplierSign(),
-                    multiplierDisplay(), multiplierLabel()});
+                   QList<QWidget*>{makeLabel(tr("&Amps²"), amps), amps} + powerTail());
 }

@@ -20,7 +20,7 @@ HorsePowerPage::HorsePowerPage(const PageContext& context, QWidget* parent)
       }())
 {
     setObjectName(QStringLiteral("horsePowerPage"));
-    addFormulaTabs({tr("Amps"), tr("HP")});
+    addFormulaTabs({&tavo::kMotorAmps, &tavo::kMotorHorsePower});
 }
 
 FormulaPage* HorsePowerPage::createSubPage(int tab)
@@ -37,21 +37,13 @@ MotorAmpsPage::MotorAmpsPage(const PageContext& context, FormulaHostPage* host)
     ValueField* hp = field("hp");
     ValueField* volts = field("volts");
     ValueField* efficiency = field("efficiency");
-    ValueField* pf = field("pf");
-    QLabel* pfSign = makeSign(QStringLiteral("X"));
-    QLabel* pfLabel = makeLabel(tr("&PF"), pf);
-    addPowerFactorPart(pfSign);
-    addPowerFactorPart(pfLabel);
     layOutTerms({{{makeLabel(tr("&Horse Power"), hp), hp},
                   {nullptr, makeSign(QStringLiteral("X"))},
                   {nullptr, new QLabel(QStringLiteral("746"), this)}},
-                 {{makeLabel(tr("&Voltage"), volts), volts},
-                  {nullptr, makeSign(QStringLiteral("X"))},
-                  {makeLabel(tr("&Efficiency"), efficiency), efficiency},
-                  {nullptr, pfSign},
-                  {pfLabel, pf},
-                  {nullptr, multiplierSign()},
-                  {multiplierLabel(), multiplierDisplay()}}});
+                 QList<Term>{{makeLabel(tr("&Voltage"), volts), volts},
+                             {nullptr, makeSign(QStringLiteral("X"))},
+                             {makeLabel(tr("&Efficiency"), efficiency), efficiency}} +
+                     powerTerms()});
 }
 
 MotorHorsePowerPage::MotorHorsePowerPage(const PageContext& context, FormulaHostPage* host)
@@ -60,20 +52,12 @@ MotorHorsePowerPage::MotorHorsePowerPage(const PageContext& context, FormulaHost
     ValueField* volts = field("volts");
     ValueField* amps = field("amps");
     ValueField* efficiency = field("efficiency");
-    ValueField* pf = field("pf");
-    QLabel* pfSign = makeSign(QStringLiteral("X"));
-    QLabel* pfLabel = makeLabel(tr("&PF"), pf);
-    addPowerFactorPart(pfSign);
-    addPowerFactorPart(pfLabel);
-    layOutTerms({{{makeLabel(tr("&Voltage"), volts), volts},
-                  {nullptr, makeSign(QStringLiteral("X"))},
-                  {makeLabel(tr("&Amps"), amps), amps},
-                  {nullptr, makeSign(QStringLiteral("X"))},
-                  {makeLabel(tr("&Efficiency"), efficiency), efficiency},
-                  {nullptr, pfSign},
-                  {pfLabel, pf},
-                  {nullptr, multiplierSign()},
-                  {multiplierLabel(), multiplierDisplay()}},
+    layOutTerms({QList<Term>{{makeLabel(tr("&Voltage"), volts), volts},
+                             {nullptr, makeSign(QStringLiteral("X"))},
+                             {makeLabel(tr("&Amps"), amps), amps},
+                             {nullptr, makeSign(QStringLiteral("X"))},
+                             {makeLabel(tr("&Efficiency"), efficiency), efficiency}} +
+                     powerTerms(),
                  {{nullptr, new QLabel(QStringLiteral("746"), this)}}});
 }
 
