@@ -7,18 +7,9 @@ using namespace tavo;
 
 namespace {
 
-class AmpsFormulaTest : public FormulaCaseTest
-{
-};
-
-TEST_P(AmpsFormulaTest, ComputesAndReports)
-{
-    check();
-}
-
 // "\xF7" is the division sign of the reports; "\xF7" "(" keeps the escape apart from what follows.
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(Amps, AmpsFormulaTest, testing::Values(
+INSTANTIATE_TEST_SUITE_P(Amps, FormulaCaseTest, testing::Values(
     FormulaCase{"VoltsOverOhms", &kAmpsFromVoltsAndOhms, {"120", "10"}, kDC,
              "12.", "AMPS=VOLTS \xF7 OHMS     ", "12.=120 \xF7 10"},
     FormulaCase{"VoltsOverOhmsAtStart", &kAmpsFromVoltsAndOhms, {"0.", "0."}, kDC,

@@ -9,17 +9,8 @@ using namespace tavo;
 
 namespace {
 
-class MotorFormulaTest : public FormulaCaseTest
-{
-};
-
-TEST_P(MotorFormulaTest, ComputesAndReports)
-{
-    check();
-}
-
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(Motor, MotorFormulaTest, testing::Values(
+INSTANTIATE_TEST_SUITE_P(Motor, FormulaCaseTest, testing::Values(
     FormulaCase{"AmpsDefaults", &kMotorAmps, {"0", "0", "100", "100"}, kDC,
                 "0.", "AMPS=(HORSE POWER x 746) \xF7 VOLTS x EFFICIENCY     ",
                 "0.=(0 x 746) \xF7 0 x 100"},
