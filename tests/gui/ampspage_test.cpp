@@ -1,5 +1,6 @@
 #include "ampspage.h"
 #include "mainwindow.h"
+#include "pagedriver.h"
 #include "pagemessage.h"
 #include "selectors.h"
 #include "testsupport.h"
@@ -55,19 +56,17 @@ private:
     ValueField* field(int tab, const char* name) const;
     QString result() const;
 
-    std::unique_ptr<ProgramUnderTest> m_program;
+    PageDriver::PageRun m_program;
 };
 
 void AmpsPageTest::init()
 {
-    m_program = std::make_unique<ProgramUnderTest>();
-    m_program->openTab(2);
+    m_program.start(2);
 }
 
 void AmpsPageTest::cleanup()
 {
-    QVERIFY2(m_program->watchdog.seen.isEmpty(), qPrintable(m_program->watchdog.seen));
-    m_program.reset();
+    m_program.finish();
 }
 
 AmpsPage* AmpsPageTest::host() const

@@ -1,6 +1,7 @@
 #include "floatinghistorywindow.h"
 #include "historiespage.h"
 #include "mainwindow.h"
+#include "pagedriver.h"
 #include "pagemessage.h"
 #include "pagetable.h"
 #include "reportsdialog.h"
@@ -36,19 +37,17 @@ private:
     void openFloating();
     FloatingHistoryWindow* floating() const { return m_program->window().floatingWindow(); }
 
-    std::unique_ptr<ProgramUnderTest> m_program;
+    PageDriver::PageRun m_program;
 };
 
 void FloatingWindowTest::init()
 {
-    m_program = std::make_unique<ProgramUnderTest>();
-    m_program->openTab(2);
+    m_program.start(2);
 }
 
 void FloatingWindowTest::cleanup()
 {
-    QVERIFY2(m_program->watchdog.seen.isEmpty(), qPrintable(m_program->watchdog.seen));
-    m_program.reset();
+    m_program.finish();
 }
 
 // A page handing a report over for the histories, as a formula page does.

@@ -30,19 +30,17 @@ private:
     QStringList results() const;
     void choose(const QString& horsePower, int volts);
 
-    std::unique_ptr<ProgramUnderTest> m_program;
+    PageDriver::PageRun m_program;
 };
 
 void MotorDataPageTest::init()
 {
-    m_program = std::make_unique<ProgramUnderTest>();
-    m_program->openTab(9);
+    m_program.start(9);
 }
 
 void MotorDataPageTest::cleanup()
 {
-    QVERIFY2(m_program->watchdog.seen.isEmpty(), qPrintable(m_program->watchdog.seen));
-    m_program.reset();
+    m_program.finish();
 }
 
 QStringList MotorDataPageTest::results() const

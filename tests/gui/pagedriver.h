@@ -22,7 +22,34 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include <memory>
+
 namespace PageDriver {
+
+// One run of the program with a tab open, fresh for every test function of a page's tests.
+class PageRun
+{
+public:
+    void start(int tab)
+    {
+        m_program = std::make_unique<ProgramUnderTest>();
+        m_program->openTab(tab);
+    }
+
+    // A test fails when a real modal dialog appeared during it.
+    void finish()
+    {
+        const QString seen = m_program->watchdog.seen;
+        m_program.reset();
+        QVERIFY2(seen.isEmpty(), qPrintable(seen));
+    }
+
+    ProgramUnderTest* operator->() const { return m_program.get(); }
+    ProgramUnderTest& operator*() const { return *m_program; }
+
+private:
+    std::unique_ptr<ProgramUnderTest> m_program;
+};
 
 inline void OpenFormula(FormulaHostPage* host, int tab)
 {

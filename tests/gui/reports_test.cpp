@@ -2,6 +2,7 @@
 #include "csavefile.h"
 #include "historiespage.h"
 #include "mainwindow.h"
+#include "pagedriver.h"
 #include "pagemessage.h"
 #include "pagetable.h"
 #include "reportsdialog.h"
@@ -66,19 +67,17 @@ private:
     HistoriesPage* histories() const { return m_program->window().historiesPage(); }
     QStringList listTexts() const;
 
-    std::unique_ptr<ProgramUnderTest> m_program;
+    PageDriver::PageRun m_program;
 };
 
 void ReportsTest::init()
 {
-    m_program = std::make_unique<ProgramUnderTest>();
-    m_program->openTab(2);
+    m_program.start(2);
 }
 
 void ReportsTest::cleanup()
 {
-    QVERIFY2(m_program->watchdog.seen.isEmpty(), qPrintable(m_program->watchdog.seen));
-    m_program.reset();
+    m_program.finish();
 }
 
 void ReportsTest::computeVoltsOverOhms(const QString& volts, const QString& ohms)

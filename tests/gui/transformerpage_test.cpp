@@ -35,19 +35,17 @@ private:
     ValueField* field(const char* name) const { return page()->findChild<ValueField*>(name); }
     QString amps(const char* name) const { return page()->findChild<ColorStatic*>(name)->text(); }
 
-    std::unique_ptr<ProgramUnderTest> m_program;
+    PageDriver::PageRun m_program;
 };
 
 void TransformerPageTest::init()
 {
-    m_program = std::make_unique<ProgramUnderTest>();
-    m_program->openTab(5);
+    m_program.start(5);
 }
 
 void TransformerPageTest::cleanup()
 {
-    QVERIFY2(m_program->watchdog.seen.isEmpty(), qPrintable(m_program->watchdog.seen));
-    m_program.reset();
+    m_program.finish();
 }
 
 void TransformerPageTest::opensInWattsAndSinglePhase()

@@ -31,19 +31,17 @@ private:
     ValueField* field(int tab, const char* name) const { return host()->subPage(tab)->field(name); }
     QString result() const { return host()->resultDisplay()->text(); }
 
-    std::unique_ptr<ProgramUnderTest> m_program;
+    PageDriver::PageRun m_program;
 };
 
 void VoltsPageTest::init()
 {
-    m_program = std::make_unique<ProgramUnderTest>();
-    m_program->openTab(3);
+    m_program.start(3);
 }
 
 void VoltsPageTest::cleanup()
 {
-    QVERIFY2(m_program->watchdog.seen.isEmpty(), qPrintable(m_program->watchdog.seen));
-    m_program.reset();
+    m_program.finish();
 }
 
 void VoltsPageTest::tabsAndSelectors()

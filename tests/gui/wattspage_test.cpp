@@ -32,19 +32,17 @@ private:
     QString result() const { return host()->resultDisplay()->text(); }
     QString resultName() const { return host()->findChild<QLabel*>("resultName")->text(); }
 
-    std::unique_ptr<ProgramUnderTest> m_program;
+    PageDriver::PageRun m_program;
 };
 
 void WattsPageTest::init()
 {
-    m_program = std::make_unique<ProgramUnderTest>();
-    m_program->openTab(1);
+    m_program.start(1);
 }
 
 void WattsPageTest::cleanup()
 {
-    QVERIFY2(m_program->watchdog.seen.isEmpty(), qPrintable(m_program->watchdog.seen));
-    m_program.reset();
+    m_program.finish();
 }
 
 void WattsPageTest::selectorsEnabledOnEveryTab()
