@@ -32,15 +32,16 @@ struct ButtonEntry
     const char* toolTip;
     const char* picture;
     double x;
+    void (MainWindow::*action)();
 };
 
 // clang-format off
-constexpr std::array<ButtonEntry, 5> kButtons = {{
-    {"quit", QT_TRANSLATE_NOOP("MainWindow", "Quit"), QT_TRANSLATE_NOOP("MainWindow", "Quit The Program"), ":/buttons/quit.png", 2},
-    {"reports", QT_TRANSLATE_NOOP("MainWindow", "Reports"), QT_TRANSLATE_NOOP("MainWindow", "Development Credits"), ":/buttons/reports.png", 63},
-    {"help", QT_TRANSLATE_NOOP("MainWindow", "Help"), QT_TRANSLATE_NOOP("MainWindow", "Help With The Application"), ":/buttons/help.png", 124},
-    {"reset", QT_TRANSLATE_NOOP("MainWindow", "Reset"), QT_TRANSLATE_NOOP("MainWindow", "Reset All Fields On The Current Application"), ":/buttons/reset.png", 185},
-    {"printScreen", QT_TRANSLATE_NOOP("MainWindow", "Print Screen"), QT_TRANSLATE_NOOP("MainWindow", "Print The Current Screen"), ":/buttons/print.png", 246},
+const std::array<ButtonEntry, 5> kButtons = {{
+    {"quit", QT_TRANSLATE_NOOP("MainWindow", "Quit"), QT_TRANSLATE_NOOP("MainWindow", "Quit The Program"), ":/buttons/quit.png", 2, &MainWindow::reject},
+    {"reports", QT_TRANSLATE_NOOP("MainWindow", "Reports"), QT_TRANSLATE_NOOP("MainWindow", "Development Credits"), ":/buttons/reports.png", 63, &MainWindow::onReports},
+    {"help", QT_TRANSLATE_NOOP("MainWindow", "Help"), QT_TRANSLATE_NOOP("MainWindow", "Help With The Application"), ":/buttons/help.png", 124, &MainWindow::onHelp},
+    {"reset", QT_TRANSLATE_NOOP("MainWindow", "Reset"), QT_TRANSLATE_NOOP("MainWindow", "Reset All Fields On The Current Application"), ":/buttons/reset.png", 185, &MainWindow::onReset},
+    {"printScreen", QT_TRANSLATE_NOOP("MainWindow", "Print Screen"), QT_TRANSLATE_NOOP("MainWindow", "Print The Current Screen"), ":/buttons/print.png", 246, &MainWindow::onPrintScreen},
 }};
 // clang-format on
 
@@ -69,11 +70,11 @@ MainWindow::MainWindow(AppServices& services, QWidget* parent)
     setFixedSize(du.size(368, 237));
 
     // The Histories page collects reports even before its tab is first opened.
-    createPage(kHistoriesTab);
+    createPage(Tabs::Histories);
     buildTabs();
     buildButtons();
     buildMenu();
-    onTabChanged(0);
+    onTabChanged(Tabs::Motor);
 }
 
 MainWindow::~MainWindow()
@@ -102,16 +103,16 @@ void MainWindow::buildTabs()
                        Translated(entry.toolTip));
     }
     m_tabs->lower();
-    m_tabs->setCurrentIndex(0);
+    m_tabs->setCurrentIndex(Tabs::Motor);
     connect(m_tabs, &TabControl::currentChanged, this, &MainWindow::onTabChanged);
     connect(m_tabs, &TabControl::tabClicked, this, &MainWindow::onTabClicked);
 
     auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown), this);
     auto* previous = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), this);
     connect(next, &QShortcut::activated, this,
-            [this] { m_tabs->setCurrentIndex((m_tabs->currentIndex() + 1) % kTabCount); });
+            [this] { m_tabs->setCurrentIndex((m_tabs->currentIndex() + 1) % Tabs::Count); });
     connect(previous, &QShortcut::activated, this, [this] {
-        m_tabs->setCurrentIndex((m_tabs->currentIndex() + kTabCount - 1) % kTabCount);
+        m_tabs->setCurrentIndex((m_tabs->currentIndex() + Tabs::Count - 1) % Tabs::Count);
     });
 }
 
@@ -124,13 +125,9 @@ void MainWindow::buildButtons()
         button->setObjectName(QString::fromLatin1(entry.name));
         button->setToolTip(Translated(entry.toolTip));
         button->setGeometry(du.rect(entry.x, 212, 58, 19));
+        connect(button, &QPushButton::clicked, this, entry.action);
         m_buttons.append(button);
     }
-    connect(m_buttons[0], &QPushButton::clicked, this, &MainWindow::reject);
-    connect(m_buttons[1], &QPushButton::clicked, this, &MainWindow::onReports);
-    connect(m_buttons[2], &QPushButton::clicked, this, &MainWindow::onHelp);
-    connect(m_buttons[3], &QPushButton::clicked, this, &MainWindow::onReset);
-    connect(m_buttons[4], &QPushButton::clicked, this, &MainWindow::onPrintScreen);
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this, &MainWindow::onHelp);
 }
@@ -165,7 +162,7 @@ void MainWindow::buildMenu()
 
 int MainWindow::currentIndex() const
 {
-    for (int i = 0; i < kTabCount; ++i) {
+    for (int i = 0; i < Tabs::Count; ++i) {
         if (m_slots[size_t(i)].current) {
             return i;
         }
@@ -175,7 +172,7 @@ int MainWindow::currentIndex() const
 
 CalculatorPage* MainWindow::page(int index) const
 {
-    return index >= 0 && index < kTabCount ? m_slots[size_t(index)].page : nullptr;
+    return index >= 0 && index < Tabs::Count ? m_slots[size_t(index)].page : nullptr;
 }
 
 CalculatorPage* MainWindow::currentPage() const
@@ -199,7 +196,7 @@ void MainWindow::createPage(int index)
 
 void MainWindow::onTabChanged(int index)
 {
-    if (index < 0 || index >= kTabCount) {
+    if (index < 0 || index >= Tabs::Count) {
         return;
     }
     const QRect rect = pageRect();
@@ -253,7 +250,7 @@ FloatingHistoryWindow* MainWindow::floatingWindow() const
 
 HistoriesPage* MainWindow::historiesPage() const
 {
-    return qobject_cast<HistoriesPage*>(page(kHistoriesTab));
+    return qobject_cast<HistoriesPage*>(page(Tabs::Histories));
 }
 
 void MainWindow::onReports()
@@ -263,7 +260,7 @@ void MainWindow::onReports()
     m_reportsDialog = new ReportsDialog(this);
     m_reportsDialog->show();
     SendPageMessage(m_reportsDialog, PageMessages::Registered(PageMessages::kAddCheck),
-                    m_autoAddToHistories ? 1 : 0, 0);
+                    m_autoAddToHistories ? 1 : 0, PageMessages::kCheckStateOnly);
 }
 
 void MainWindow::openFloatingWindow()
@@ -344,29 +341,29 @@ bool MainWindow::reportMessage(QEvent::Type type, qintptr wParam, qintptr lParam
     using namespace PageMessages;
     if (type == Registered(kSaveReport)) {
         m_autoAddToHistories = wParam != 0;
-        if (currentIndex() == kHistoriesTab) {
+        if (currentIndex() == Tabs::Histories) {
             m_services.prompts->message(this, tr("Nothing to save or add!"));
         } else {
             sendToCurrent(type, wParam, lParam);
         }
     } else if (type == Registered(kPassReport)) {
-        if (currentIndex() != kHistoriesTab) {
+        if (currentIndex() != Tabs::Histories) {
             SendPageMessage(historiesPage(), type, wParam, lParam);
         }
     } else if (type == Registered(kAddCheck)) {
-        if (lParam == 4) {
+        if (lParam == kOpenFloatingWindow) {
             openFloatingWindow();
         }
         m_autoAddToHistories = wParam != 0;
     } else if (type == Registered(kHistWindow)) {
-        if (lParam == 14) {
-            SendPageMessage(historiesPage(), type, 0, 14);
+        if (lParam == kReplayRequest) {
+            SendPageMessage(historiesPage(), type, 0, kReplayRequest);
         }
-        if (wParam == 7 && m_floating) {
-            SendPageMessage(m_floating, type, 7, lParam);
+        if (wParam == kReplayedHistory && m_floating) {
+            SendPageMessage(m_floating, type, kReplayedHistory, lParam);
         }
-        if (m_floating && lParam != 14 && wParam != 7) {
-            SendPageMessage(m_floating, type, 0, 0);
+        if (m_floating && lParam != kReplayRequest && wParam != kReplayedHistory) {
+            SendPageMessage(m_floating, type);
         }
     } else {
         return false;
@@ -379,7 +376,8 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
     const bool plain = event->modifiers() == Qt::NoModifier ||
                        (event->modifiers() == Qt::KeypadModifier && event->key() == Qt::Key_Enter);
     if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
-        sendToCurrent(PageMessages::Registered(PageMessages::kEnterKey), 13);
+        sendToCurrent(PageMessages::Registered(PageMessages::kEnterKey),
+                      PageMessages::kEnterCharacter);
         return;
     }
     QDialog::keyPressEvent(event);

@@ -5,6 +5,7 @@
 // first selection of its tab, shows one page at a time, and routes Reset, Print Screen, the
 // Enter key and report requests to the current page.
 
+#include "pagetable.h"
 #include "services.h"
 #include "settingsfile.h"
 
@@ -51,6 +52,11 @@ public:
 
     // Quit, Escape and the close box all end here.
     void reject() override;
+    // The buttons below the tabs.
+    void onReports();
+    void onHelp();
+    void onReset();
+    void onPrintScreen();
 
 protected:
     bool event(QEvent* event) override;
@@ -73,10 +79,6 @@ private:
     void createPage(int index);
     void onTabChanged(int index);
     void onTabClicked(int index);
-    void onReports();
-    void onHelp();
-    void onReset();
-    void onPrintScreen();
     void toggleSplash();
     void toggleAnimate();
     void saveSettings();
@@ -90,7 +92,7 @@ private:
     SettingsFile m_settingsFile;
     Settings m_settings;
     bool m_autoAddToHistories = true;
-    std::array<PageSlot, 14> m_slots{};
+    std::array<PageSlot, Tabs::Count> m_slots{};
     TabControl* m_tabs = nullptr;
     QList<PictureButton*> m_buttons;
     QToolButton* m_menuButton = nullptr;

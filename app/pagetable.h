@@ -9,17 +9,37 @@
 class CalculatorPage;
 class QWidget;
 
+namespace Tabs {
+enum : int {
+    Motor,
+    Watts,
+    Amps,
+    Volts,
+    Resistance,
+    Xformer,
+    Ground,
+    Boxes,
+    Conduit,
+    MotorData,
+    Ampacity,
+    VoltDrop,
+    Histories,
+    Conversions,
+    Count,
+};
+}  // namespace Tabs
+
+using PageFactory = CalculatorPage* (*)(const PageContext& context, QWidget* parent);
+
 struct TabEntry
 {
     const char* label;
     const char* toolTip;
     const char* icon;
+    PageFactory create;  // null: the calculator is not available yet
 };
 
-inline constexpr int kTabCount = 14;
-inline constexpr int kHistoriesTab = 12;
-
-extern const std::array<TabEntry, kTabCount> kTabs;
+extern const std::array<TabEntry, Tabs::Count> kTabs;
 
 // The page of tab `index`, created hidden.
 CalculatorPage* CreatePage(int index, const PageContext& context, QWidget* parent);

@@ -58,59 +58,36 @@ FormulaResult AmpsFromWattsAndOhms(std::string_view watts, std::string_view ohms
     return result;
 }
 
-namespace {
+const Calculator kAmpsFromVoltsAndOhms = Formula({
+    .name = "amps.er",
+    .summary = "Amps from volts and ohms (E/R)",
+    .result = "Amps",
+    .fields = {FormulaField("volts", "&Voltage", "0.", "0"),
+               FormulaField("ohms", "&Ohms", "0.", "0")},
+    .arithmetic = [](const FieldTexts& t, PowerChoice) { return AmpsFromVoltsAndOhms(t[0], t[1]); },
+});
 
-constexpr FormulaInput kVoltsOhmsInputs[] = {
-    {"volts", InputKind::Value, "0.", "0"},
-    {"ohms", InputKind::Value, "0.", "0"},
-};
+const Calculator kAmpsFromWattsAndVolts = Formula({
+    .name = "amps.pe",
+    .summary = "Amps from watts and volts (P/E)",
+    .result = "Amps",
+    .power = FormulaPower::PhaseAndUnit,
+    .fields = {FormulaField("watts", "&Watts", "0.", "0"),
+               FormulaField("volts", "&Voltage", "0.", "0"),
+               PowerFactorField("X   &PF", "100.", "100")},
+    .arithmetic = [](const FieldTexts& t,
+                     PowerChoice power) { return AmpsFromWattsAndVolts(t[0], t[1], t[2], power); },
+});
 
-constexpr FormulaInput kWattsVoltsInputs[] = {
-    {"watts", InputKind::Value, "0.", "0"},
-    {"volts", InputKind::Value, "0.", "0"},
-    {"pf", InputKind::PowerFactor, "100.", "100"},
-};
-
-constexpr FormulaInput kWattsOhmsInputs[] = {
-    {"watts", InputKind::Value, "0", "0"},
-    {"ohms", InputKind::Value, "0", "0"},
-    {"pf", InputKind::PowerFactor, "100", std::nullopt},
-};
-
-FormulaResult ComputeVoltsOhms(const std::vector<std::string>& t, PowerChoice)
-{
-    return AmpsFromVoltsAndOhms(t[0], t[1]);
-}
-
-FormulaResult ComputeWattsVolts(const std::vector<std::string>& t, PowerChoice power)
-{
-    return AmpsFromWattsAndVolts(t[0], t[1], t[2], power);
-}
-
-FormulaResult ComputeWattsOhms(const std::vector<std::string>& t, PowerChoice power)
-{
-    return AmpsFromWattsAndOhms(t[0], t[1], t[2], power);
-}
-
-}  // namespace
-
-const FormulaDefinition kAmpsFromVoltsAndOhms{.id = "amps.er",
-                                              .tabLabel = "E/R",
-                                              .resultName = "Amps",
-                                              .usesPower = false,
-                                              .inputs = kVoltsOhmsInputs,
-                                              .compute = ComputeVoltsOhms};
-const FormulaDefinition kAmpsFromWattsAndVolts{.id = "amps.pe",
-                                               .tabLabel = "P/E",
-                                               .resultName = "Amps",
-                                               .usesPower = true,
-                                               .inputs = kWattsVoltsInputs,
-                                               .compute = ComputeWattsVolts};
-const FormulaDefinition kAmpsFromWattsAndOhms{.id = "amps.pr",
-                                              .tabLabel = "P/R",
-                                              .resultName = "Amps",
-                                              .usesPower = true,
-                                              .inputs = kWattsOhmsInputs,
-                                              .compute = ComputeWattsOhms};
+const Calculator kAmpsFromWattsAndOhms = Formula({
+    .name = "amps.pr",
+    .summary = "Amps from watts and ohms (P/R)",
+    .result = "Amps",
+    .power = FormulaPower::PhaseAndUnit,
+    .fields = {FormulaField("watts", "&Watts", "0", "0"), FormulaField("ohms", "&Ohms", "0", "0"),
+               PowerFactorField("X   &PF", "100", std::nullopt)},
+    .arithmetic = [](const FieldTexts& t,
+                     PowerChoice power) { return AmpsFromWattsAndOhms(t[0], t[1], t[2], power); },
+});
 
 }  // namespace tavo

@@ -1,8 +1,7 @@
 #pragma once
 
 // The Amps page: current from volts and ohms, from watts and volts, or from watts and ohms.
-// Inputs are the field texts as shown; the power-factor text has already been through the
-// 10..100 rule (see EvaluateFormula).
+// Inputs are the field texts as shown; the power-factor text has already been held to 10..100.
 
 #include "formula.h"
 
@@ -17,8 +16,8 @@ FormulaResult AmpsFromWattsAndOhms(std::string_view watts, std::string_view ohms
                                    std::string_view pf, PowerChoice power);
 
 // The three tabs of the Amps page: "E/R", "P/E", "P/R".
-extern const FormulaDefinition kAmpsFromVoltsAndOhms;
-extern const FormulaDefinition kAmpsFromWattsAndVolts;
-extern const FormulaDefinition kAmpsFromWattsAndOhms;
+extern const Calculator kAmpsFromVoltsAndOhms;
+extern const Calculator kAmpsFromWattsAndVolts;
+extern const Calculator kAmpsFromWattsAndOhms;
 
 }  // namespace tavo

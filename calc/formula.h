@@ -1,32 +1,33 @@
 #pragma once
 
-// A formula page's calculation, described once so that the window and the command line run the
-// same steps: read the input texts, apply the power-factor rule and the phase, compute, and
-// build the report.
+// The formula calculators of the Ohm's-law and motor pages: a few number fields, a power factor
+// where the formula has power, and the phase and power unit that the page hosting the formulas
+// shows once for all of them. A formula is described by its fields and its arithmetic over their
+// texts; Formula() turns that into the calculator's description.
 
+#include "calculator.h"
 #include "phase.h"
-#include "report.h"
 
-#include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace tavo {
 
-enum class InputKind {
-    Value,        // a plain number field
-    PowerFactor,  // per cent, 10..100, forced to 100 in DC
-    Percent,      // per cent, 10..100, such as an efficiency
-};
+// The inputs that a formula with power has after its fields.
+inline constexpr std::string_view kPhaseInput = "phase";
+inline constexpr std::string_view kPowerUnitInput = "unit";
+// A watts field, whose label reads "Watts" or "Kilo" with the power unit.
+inline constexpr std::string_view kWattsInput = "watts";
 
-struct FormulaInput
-{
-    std::string_view name;  // also the command line's input name and the field's object name
-    InputKind kind = InputKind::Value;
-    std::string_view initialText;               // what the field shows when its page opens
-    std::optional<std::string_view> resetText;  // none: Reset leaves the field as it is
+// DC, 1, 2, 3 and Watts, Kilo, as their check boxes read.
+extern const Input kPhaseChoice;
+extern const Input kPowerUnitChoice;
+
+enum class FormulaPower {
+    None,          // no power factor; the phase and power unit do not apply
+    Phase,         // a power factor and the phase
+    PhaseAndUnit,  // and the power unit
 };
 
 struct FormulaResult
@@ -36,36 +37,37 @@ struct FormulaResult
     ReportLines report;
 };
 
-// The field texts arrive in the order of `FormulaDefinition::inputs`.
-using FormulaCompute = FormulaResult (*)(const std::vector<std::string>& texts, PowerChoice power);
+// The field texts arrive in the order of the formula's fields, each held field already inside
+// its limits and the power factor at 100 in DC.
+using FieldTexts = std::vector<std::string>;
+using FormulaArithmetic = FormulaResult (*)(const FieldTexts& texts, PowerChoice power);
 
-struct FormulaDefinition
+struct FormulaSpec
 {
-    std::string_view id;                   // "amps.pe"
-    std::string_view tabLabel;             // "P/E"
-    std::string_view resultName;           // "Amps"
-    bool usesPower = false;                // has a power factor and follows the phase
-    bool usesPowerUnit = true;             // with usesPower: also follows Watts / Kilo
-    std::span<const FormulaInput> inputs;  // in Enter order
-    FormulaCompute compute = nullptr;
-    // The result is named "Watts" or "Kilo" after the power unit instead of `resultName`.
-    bool resultNameFollowsUnit = false;
+    std::string_view name;     // "amps.pe"
+    std::string_view summary;  // "Amps from watts and volts (P/E)"
+    std::string_view result;   // "Amps"
+    FormulaPower power = FormulaPower::None;
+    bool resultFollowsUnit = false;  // the result is named "Watts" or "Kilo" after the power unit
+    bool colouredResult = false;     // the result shown on a colour, as on the motor page
+    std::vector<Input> fields;       // in Enter order
+    FormulaArithmetic arithmetic = nullptr;
 };
 
-// The name of the result as the page shows it for this power unit.
-std::string_view ResultName(const FormulaDefinition& formula, PowerChoice power);
+Calculator Formula(FormulaSpec spec);
 
-struct FormulaOutcome
-{
-    std::vector<std::string>
-        texts;  // each field's text after the recompute, as the report quotes it
-    std::string multiplierText;
-    FormulaResult result;
-};
+// A number field of a formula.
+Input FormulaField(std::string_view name, std::string_view label, std::string_view opening,
+                   std::optional<std::string_view> reset);
+// The power factor, per cent, 10..100: "pf".
+Input PowerFactorField(std::string_view label, std::string_view opening,
+                       std::optional<std::string_view> reset);
+// A plain field held to 10..100 per cent, such as an efficiency.
+Input PercentField(std::string_view name, std::string_view label, std::string_view opening,
+                   std::optional<std::string_view> reset);
 
-// One recompute of a formula page from the texts typed into its fields.
-FormulaOutcome EvaluateFormula(const FormulaDefinition& formula, std::vector<std::string> typed,
-                               PowerChoice power);
+// The phase and power unit among a formula's values: DC and Watts where it has none.
+PowerChoice PowerOf(const Calculator& formula, const InputValues& values);
 
 // The terms a power formula adds to its report as the phase level grows: " x PF" and the
 // multiplier in the header, the power factor's text and the multiplier in the body.

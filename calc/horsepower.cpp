@@ -65,47 +65,31 @@ FormulaResult MotorHorsePower(std::string_view volts, std::string_view amps,
     return result;
 }
 
-namespace {
+const Calculator kMotorAmps = Formula({
+    .name = "motor.amps",
+    .summary = "Motor amps from horse power",
+    .result = "Amps",
+    .power = FormulaPower::Phase,
+    .colouredResult = true,
+    .fields = {FormulaField("hp", "&Horse Power", "0", "0"),
+               FormulaField("volts", "&Voltage", "0", "0"),
+               PercentField("efficiency", "&Efficiency", "100", "100"),
+               PowerFactorField("&PF", "100", "100")},
+    .arithmetic = [](const FieldTexts& t,
+                     PowerChoice power) { return MotorAmps(t[0], t[1], t[2], t[3], power); },
+});
 
-constexpr FormulaInput kAmpsInputs[] = {
-    {"hp", InputKind::Value, "0", "0"},
-    {"volts", InputKind::Value, "0", "0"},
-    {"efficiency", InputKind::Percent, "100", "100"},
-    {"pf", InputKind::PowerFactor, "100", "100"},
-};
-
-constexpr FormulaInput kHorsePowerInputs[] = {
-    {"volts", InputKind::Value, "0", "0"},
-    {"amps", InputKind::Value, "0", "0"},
-    {"efficiency", InputKind::Percent, "100", "100"},
-    {"pf", InputKind::PowerFactor, "100", "100"},
-};
-
-FormulaResult ComputeAmps(const std::vector<std::string>& t, PowerChoice power)
-{
-    return MotorAmps(t[0], t[1], t[2], t[3], power);
-}
-
-FormulaResult ComputeHorsePower(const std::vector<std::string>& t, PowerChoice power)
-{
-    return MotorHorsePower(t[0], t[1], t[2], t[3], power);
-}
-
-}  // namespace
-
-const FormulaDefinition kMotorAmps{.id = "motor.amps",
-                                   .tabLabel = "Amps",
-                                   .resultName = "Amps",
-                                   .usesPower = true,
-                                   .usesPowerUnit = false,
-                                   .inputs = kAmpsInputs,
-                                   .compute = ComputeAmps};
-const FormulaDefinition kMotorHorsePower{.id = "motor.hp",
-                                         .tabLabel = "HP",
-                                         .resultName = "Horsepower",
-                                         .usesPower = true,
-                                         .usesPowerUnit = false,
-                                         .inputs = kHorsePowerInputs,
-                                         .compute = ComputeHorsePower};
+const Calculator kMotorHorsePower = Formula({
+    .name = "motor.hp",
+    .summary = "Motor horse power from amps",
+    .result = "Horsepower",
+    .power = FormulaPower::Phase,
+    .colouredResult = true,
+    .fields = {FormulaField("volts", "&Voltage", "0", "0"), FormulaField("amps", "&Amps", "0", "0"),
+               PercentField("efficiency", "&Efficiency", "100", "100"),
+               PowerFactorField("&PF", "100", "100")},
+    .arithmetic = [](const FieldTexts& t,
+                     PowerChoice power) { return MotorHorsePower(t[0], t[1], t[2], t[3], power); },
+});
 
 }  // namespace tavo

@@ -31,7 +31,7 @@ FormulaResult MotorAmps(std::string_view horsePower, std::string_view volts,
 FormulaResult MotorHorsePower(std::string_view volts, std::string_view amps,
                               std::string_view efficiency, std::string_view pf, PowerChoice power);
 
-extern const FormulaDefinition kMotorAmps;
-extern const FormulaDefinition kMotorHorsePower;
+extern const Calculator kMotorAmps;
+extern const Calculator kMotorHorsePower;
 
 }  // namespace tavo

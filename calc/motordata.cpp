@@ -75,4 +75,58 @@ ReportLines MotorDataReport(int voltage, int horsePowerIndex)
     return report;
 }
 
+namespace {
+
+constexpr auto kHorsePowerOptions = [] {
+    std::array<Option, MotorDataTable::kRows> options{};
+    for (size_t i = 0; i < options.size(); ++i) {
+        options[i] = {MotorDataTable::kHorsePowers[i]};
+    }
+    return options;
+}();
+constexpr Option kMotorVoltages[] = {{"230", "&230"}, {"460", "&460 "}};
+
+Outcome ComputeMotorData(const InputValues& values)
+{
+    const int row = values[0].choice;
+    const int voltage = values[1].choice == 1 ? 460 : 230;
+    Outcome outcome;
+    for (int column = 0; column < MotorDataTable::kColumns; ++column) {
+        outcome.results.push_back(
+            {.text = std::string(MotorDataTable::Lookup(voltage, row, column))});
+    }
+    outcome.report = MotorDataReport(voltage, row);
+    return outcome;
+}
+
+std::vector<Result> MotorDataResults()
+{
+    std::vector<Result> results;
+    for (const std::string_view column : MotorDataTable::kColumnNames) {
+        results.push_back({.label = column, .coloured = true});
+    }
+    return results;
+}
+
+}  // namespace
+
+const Calculator kMotorData{
+    .name = "motordata",
+    .summary = "Three-phase motor amps, breaker, starter, heater and wire",
+    .inputs = {{.name = "hp",
+                .kind = InputKind::Choice,
+                .label = "Motor &Horsepower",
+                .opening = "1/2",
+                .reset = "1/2",
+                .options = kHorsePowerOptions},
+               {.name = "volts",
+                .kind = InputKind::OneOf,
+                .label = "Voltage",
+                .opening = "230",
+                .reset = "230",
+                .options = kMotorVoltages}},
+    .results = MotorDataResults(),
+    .compute = ComputeMotorData,
+};
+
 }  // namespace tavo

@@ -4,6 +4,7 @@
 // three-phase motors at 230 and 460 volts, looked up by horse power. Every cell is a text and
 // is shown as it stands ("00" and "350MCM" are texts, not numbers).
 
+#include "calculator.h"
 #include "report.h"
 
 #include <array>
@@ -33,5 +34,8 @@ std::string_view Lookup(int voltage, int horsePowerIndex, int column);
 
 // "3 PHASE MOTOR DATA" and the row's values, each label after the first led by two spaces.
 ReportLines MotorDataReport(int voltage, int horsePowerIndex);
+
+// The Motor Data tab: a horse power from its list and 230 or 460 volts; the row on cyan.
+extern const Calculator kMotorData;
 
 }  // namespace tavo

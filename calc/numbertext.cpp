@@ -276,14 +276,16 @@ std::optional<double> StepValue(double v, ScrollCode code, StepLimits limits)
     return std::nullopt;
 }
 
-std::string ApplyPercentRule(std::string_view text)
+std::string HoldToLimits(std::string_view text, StepLimits limits)
 {
+    // The limits are whole numbers, so their text has no point.
+    const auto whole = [](double bound) { return std::to_string(static_cast<long long>(bound)); };
     const double value = ParseNumber(text);
-    if (value > 100) {
-        return "100";
+    if (value > limits.upper) {
+        return whole(limits.upper);
     }
-    if (value < 10) {
-        return "10";
+    if (value < limits.lower) {
+        return whole(limits.lower);
     }
     return std::string(text);
 }

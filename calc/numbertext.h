@@ -54,9 +54,10 @@ inline constexpr StepLimits kPercentFieldLimits{100, 10, false};
 // The value one spinner action gives to a field holding `value`; nothing for a thumb drag.
 std::optional<double> StepValue(double value, ScrollCode code, StepLimits limits);
 
-// A percentage field (power factor, efficiency) after the 10..100 rule: above 100 it shows
-// "100", below 10 (or not a number) "10", otherwise the text as typed. The report quotes what
-// the field shows, so a report never depends on how often the page recomputed.
-std::string ApplyPercentRule(std::string_view text);
+// A field held to its limits, such as a power factor or an efficiency at 10..100: above the upper
+// limit it shows that limit as a whole number ("100"), below the lower one (or not a number
+// where 0 is below it) the lower limit ("10"), otherwise the text as typed. The report quotes
+// what the field shows, so a report never depends on how often the page recomputed.
+std::string HoldToLimits(std::string_view text, StepLimits limits);
 
 }  // namespace tavo

@@ -64,59 +64,36 @@ FormulaResult OhmsFromWattsAndAmps(std::string_view watts, std::string_view amps
     return result;
 }
 
-namespace {
+const Calculator kOhmsFromVoltsAndAmps = Formula({
+    .name = "ohms.ei",
+    .summary = "Ohms from volts and amps (E/I)",
+    .result = "Ohms",
+    .fields = {FormulaField("volts", "&Voltage", "0.", "0"),
+               FormulaField("amps", "&Amps", "0.", "0")},
+    .arithmetic = [](const FieldTexts& t, PowerChoice) { return OhmsFromVoltsAndAmps(t[0], t[1]); },
+});
 
-constexpr FormulaInput kVoltsAmpsInputs[] = {
-    {"volts", InputKind::Value, "0.", "0"},
-    {"amps", InputKind::Value, "0.", "0"},
-};
+const Calculator kOhmsFromVoltsAndWatts = Formula({
+    .name = "ohms.ep",
+    .summary = "Ohms from volts and watts (E/P)",
+    .result = "Ohms",
+    .power = FormulaPower::PhaseAndUnit,
+    .fields = {FormulaField("volts", "&Voltage²", "0.", "0"),
+               PowerFactorField("X   &PF", "100", std::nullopt),
+               FormulaField("watts", "&Watts", "0.", "0")},
+    .arithmetic = [](const FieldTexts& t,
+                     PowerChoice power) { return OhmsFromVoltsAndWatts(t[0], t[1], t[2], power); },
+});
 
-constexpr FormulaInput kVoltsWattsInputs[] = {
-    {"volts", InputKind::Value, "0.", "0"},
-    {"pf", InputKind::PowerFactor, "100", std::nullopt},
-    {"watts", InputKind::Value, "0.", "0"},
-};
-
-constexpr FormulaInput kWattsAmpsInputs[] = {
-    {"watts", InputKind::Value, "0", "0"},
-    {"amps", InputKind::Value, "0", "0"},
-    {"pf", InputKind::PowerFactor, "100", std::nullopt},
-};
-
-FormulaResult ComputeVoltsAmps(const std::vector<std::string>& t, PowerChoice)
-{
-    return OhmsFromVoltsAndAmps(t[0], t[1]);
-}
-
-FormulaResult ComputeVoltsWatts(const std::vector<std::string>& t, PowerChoice power)
-{
-    return OhmsFromVoltsAndWatts(t[0], t[1], t[2], power);
-}
-
-FormulaResult ComputeWattsAmps(const std::vector<std::string>& t, PowerChoice power)
-{
-    return OhmsFromWattsAndAmps(t[0], t[1], t[2], power);
-}
-
-}  // namespace
-
-const FormulaDefinition kOhmsFromVoltsAndAmps{.id = "ohms.ei",
-                                              .tabLabel = "E/I",
-                                              .resultName = "Ohms",
-                                              .usesPower = false,
-                                              .inputs = kVoltsAmpsInputs,
-                                              .compute = ComputeVoltsAmps};
-const FormulaDefinition kOhmsFromVoltsAndWatts{.id = "ohms.ep",
-                                               .tabLabel = "E/P",
-                                               .resultName = "Ohms",
-                                               .usesPower = true,
-                                               .inputs = kVoltsWattsInputs,
-                                               .compute = ComputeVoltsWatts};
-const FormulaDefinition kOhmsFromWattsAndAmps{.id = "ohms.pi",
-                                              .tabLabel = "P/I",
-                                              .resultName = "Ohms",
-                                              .usesPower = true,
-                                              .inputs = kWattsAmpsInputs,
-                                              .compute = ComputeWattsAmps};
+const Calculator kOhmsFromWattsAndAmps = Formula({
+    .name = "ohms.pi",
+    .summary = "Ohms from watts and amps (P/I)",
+    .result = "Ohms",
+    .power = FormulaPower::PhaseAndUnit,
+    .fields = {FormulaField("watts", "&Watts", "0", "0"), FormulaField("amps", "&Amps²", "0", "0"),
+               PowerFactorField("X   &PF", "100", std::nullopt)},
+    .arithmetic = [](const FieldTexts& t,
+                     PowerChoice power) { return OhmsFromWattsAndAmps(t[0], t[1], t[2], power); },
+});
 
 }  // namespace tavo

@@ -15,8 +15,8 @@ FormulaResult OhmsFromVoltsAndWatts(std::string_view volts, std::string_view pf,
 FormulaResult OhmsFromWattsAndAmps(std::string_view watts, std::string_view amps,
                                    std::string_view pf, PowerChoice power);
 
-extern const FormulaDefinition kOhmsFromVoltsAndAmps;
-extern const FormulaDefinition kOhmsFromVoltsAndWatts;
-extern const FormulaDefinition kOhmsFromWattsAndAmps;
+extern const Calculator kOhmsFromVoltsAndAmps;
+extern const Calculator kOhmsFromVoltsAndWatts;
+extern const Calculator kOhmsFromWattsAndAmps;
 
 }  // namespace tavo

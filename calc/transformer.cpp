@@ -1,5 +1,6 @@
 #include "transformer.h"
 
+#include "formula.h"
 #include "numbertext.h"
 
 namespace tavo {
@@ -44,5 +45,46 @@ TransformerResult TransformerCurrents(std::string_view rating, bool kilo, int ph
     result.report.trailer = kTrailer;
     return result;
 }
+
+namespace {
+
+constexpr Option kTransformerPhases[] = {{"1", "&1"}, {"3", "&3"}};
+
+Input VoltageField(std::string_view name, std::string_view label, std::string_view group)
+{
+    return {.name = name, .label = label, .group = group, .opening = "0", .reset = "0"};
+}
+
+Outcome ComputeTransformer(const InputValues& values)
+{
+    const bool kilo = values[1].choice == static_cast<int>(PowerUnit::Kilo);
+    const int phase = values[2].choice == 1 ? 3 : 1;
+    const TransformerResult result =
+        TransformerCurrents(values[0].text, kilo, phase, values[3].text, values[4].text);
+    Outcome outcome;
+    outcome.labels = {kilo ? "&Kilo" : "&Watts"};
+    outcome.results = {{.text = result.primaryText}, {.text = result.secondaryText}};
+    outcome.report = result.report;
+    return outcome;
+}
+
+}  // namespace
+
+const Calculator kTransformer{
+    .name = "xformer",
+    .summary = "Transformer primary and secondary currents",
+    .inputs = {{.name = "rating", .label = "&Watts", .opening = "0", .reset = "0"},
+               kPowerUnitChoice,
+               {.name = "phase",
+                .kind = InputKind::OneOf,
+                .label = "Phase",
+                .opening = "1",
+                .options = kTransformerPhases},
+               VoltageField("primary", "&Voltage", "Primary"),
+               VoltageField("secondary", "V&oltage", "Secondary")},
+    .results = {{.label = "Amps", .group = "Primary", .coloured = true},
+                {.label = "Amps", .group = "Secondary", .coloured = true}},
+    .compute = ComputeTransformer,
+};
 
 }  // namespace tavo

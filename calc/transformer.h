@@ -2,6 +2,7 @@
 
 // The Xformer tab: primary and secondary line currents of a single- or three-phase transformer.
 
+#include "calculator.h"
 #include "report.h"
 
 #include <string>
@@ -35,5 +36,8 @@ struct TransformerResult
 TransformerResult TransformerCurrents(std::string_view rating, bool kilo, int phase,
                                       std::string_view primaryVolts,
                                       std::string_view secondaryVolts);
+
+// The Xformer tab: rating, its unit, phase 1 or 3, both voltages; both currents on cyan.
+extern const Calculator kTransformer;
 
 }  // namespace tavo

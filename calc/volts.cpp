@@ -83,59 +83,34 @@ FormulaResult VoltsFromWattsAndOhms(std::string_view watts, std::string_view ohm
     return result;
 }
 
-namespace {
+const Calculator kVoltsFromOhmsAndAmps = Formula({
+    .name = "volts.rxi",
+    .summary = "Volts from ohms and amps (RxI)",
+    .result = "Volts",
+    .fields = {FormulaField("ohms", "&Ohms", "0", "0"), FormulaField("amps", "&Amps", "0", "0")},
+    .arithmetic = [](const FieldTexts& t, PowerChoice) { return VoltsFromOhmsAndAmps(t[0], t[1]); },
+});
 
-constexpr FormulaInput kOhmsAmpsInputs[] = {
-    {"ohms", InputKind::Value, "0", "0"},
-    {"amps", InputKind::Value, "0", "0"},
-};
+const Calculator kVoltsFromWattsAndAmps = Formula({
+    .name = "volts.pi",
+    .summary = "Volts from watts and amps (P/I)",
+    .result = "Volts",
+    .power = FormulaPower::PhaseAndUnit,
+    .fields = {FormulaField("watts", "&Watts", "0.", "0"), FormulaField("amps", "&Amps", "0.", "0"),
+               PowerFactorField("X   &PF", "100.", "100")},
+    .arithmetic = [](const FieldTexts& t,
+                     PowerChoice power) { return VoltsFromWattsAndAmps(t[0], t[1], t[2], power); },
+});
 
-constexpr FormulaInput kWattsAmpsInputs[] = {
-    {"watts", InputKind::Value, "0.", "0"},
-    {"amps", InputKind::Value, "0.", "0"},
-    {"pf", InputKind::PowerFactor, "100.", "100"},
-};
-
-constexpr FormulaInput kWattsOhmsInputs[] = {
-    {"watts", InputKind::Value, "0", "0"},
-    {"ohms", InputKind::Value, "0", "0"},
-    {"pf", InputKind::PowerFactor, "100", std::nullopt},
-};
-
-FormulaResult ComputeOhmsAmps(const std::vector<std::string>& t, PowerChoice)
-{
-    return VoltsFromOhmsAndAmps(t[0], t[1]);
-}
-
-FormulaResult ComputeWattsAmps(const std::vector<std::string>& t, PowerChoice power)
-{
-    return VoltsFromWattsAndAmps(t[0], t[1], t[2], power);
-}
-
-FormulaResult ComputeWattsOhms(const std::vector<std::string>& t, PowerChoice power)
-{
-    return VoltsFromWattsAndOhms(t[0], t[1], t[2], power);
-}
-
-}  // namespace
-
-const FormulaDefinition kVoltsFromOhmsAndAmps{.id = "volts.rxi",
-                                              .tabLabel = "RxI",
-                                              .resultName = "Volts",
-                                              .usesPower = false,
-                                              .inputs = kOhmsAmpsInputs,
-                                              .compute = ComputeOhmsAmps};
-const FormulaDefinition kVoltsFromWattsAndAmps{.id = "volts.pi",
-                                               .tabLabel = "P/I",
-                                               .resultName = "Volts",
-                                               .usesPower = true,
-                                               .inputs = kWattsAmpsInputs,
-                                               .compute = ComputeWattsAmps};
-const FormulaDefinition kVoltsFromWattsAndOhms{.id = "volts.pr",
-                                               .tabLabel = "P*R",
-                                               .resultName = "Volts",
-                                               .usesPower = true,
-                                               .inputs = kWattsOhmsInputs,
-                                               .compute = ComputeWattsOhms};
+const Calculator kVoltsFromWattsAndOhms = Formula({
+    .name = "volts.pr",
+    .summary = "Volts from watts and ohms (P*R)",
+    .result = "Volts",
+    .power = FormulaPower::PhaseAndUnit,
+    .fields = {FormulaField("watts", "&Watts", "0", "0"), FormulaField("ohms", "&Ohms", "0", "0"),
+               PowerFactorField("&PF", "100", std::nullopt)},
+    .arithmetic = [](const FieldTexts& t,
+                     PowerChoice power) { return VoltsFromWattsAndOhms(t[0], t[1], t[2], power); },
+});
 
 }  // namespace tavo

@@ -1,7 +1,7 @@
 #pragma once
 
 // The Volts page: voltage from ohms and amps ("RxI"), from watts and amps ("P/I") or from watts
-// and ohms ("P*R"). Power-factor texts have been through the 10..100 rule (EvaluateFormula).
+// and ohms ("P*R"). Power-factor texts have already been held to 10..100.
 
 #include "formula.h"
 
@@ -15,8 +15,8 @@ FormulaResult VoltsFromWattsAndAmps(std::string_view watts, std::string_view amp
 FormulaResult VoltsFromWattsAndOhms(std::string_view watts, std::string_view ohms,
                                     std::string_view pf, PowerChoice power);
 
-extern const FormulaDefinition kVoltsFromOhmsAndAmps;
-extern const FormulaDefinition kVoltsFromWattsAndAmps;
-extern const FormulaDefinition kVoltsFromWattsAndOhms;
+extern const Calculator kVoltsFromOhmsAndAmps;
+extern const Calculator kVoltsFromWattsAndAmps;
+extern const Calculator kVoltsFromWattsAndOhms;
 
 }  // namespace tavo

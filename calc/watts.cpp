@@ -75,63 +75,40 @@ FormulaResult WattsFromVoltsAndOhms(std::string_view volts, std::string_view pf,
     return result;
 }
 
-namespace {
+const Calculator kWattsFromVoltsAndAmps = Formula({
+    .name = "watts.ei",
+    .summary = "Watts from volts and amps (E*I)",
+    .result = "Watts",
+    .power = FormulaPower::PhaseAndUnit,
+    .resultFollowsUnit = true,
+    .fields = {FormulaField("volts", "&Voltage", "0", "0"), FormulaField("amps", "&Amps", "0", "0"),
+               PowerFactorField("&PF", "100", "100")},
+    .arithmetic = [](const FieldTexts& t,
+                     PowerChoice power) { return WattsFromVoltsAndAmps(t[0], t[1], t[2], power); },
+});
 
-constexpr FormulaInput kVoltsAmpsInputs[] = {
-    {"volts", InputKind::Value, "0", "0"},
-    {"amps", InputKind::Value, "0", "0"},
-    {"pf", InputKind::PowerFactor, "100", "100"},
-};
+const Calculator kWattsFromOhmsAndAmps = Formula({
+    .name = "watts.ri",
+    .summary = "Watts from ohms and amps (R*I)",
+    .result = "Watts",
+    .power = FormulaPower::PhaseAndUnit,
+    .resultFollowsUnit = true,
+    .fields = {FormulaField("ohms", "&Ohms", "0", "0"), FormulaField("amps", "&Amps²", "0", "0"),
+               PowerFactorField("&PF", "100", "100")},
+    .arithmetic = [](const FieldTexts& t,
+                     PowerChoice power) { return WattsFromOhmsAndAmps(t[0], t[1], t[2], power); },
+});
 
-constexpr FormulaInput kOhmsAmpsInputs[] = {
-    {"ohms", InputKind::Value, "0", "0"},
-    {"amps", InputKind::Value, "0", "0"},
-    {"pf", InputKind::PowerFactor, "100", "100"},
-};
-
-constexpr FormulaInput kVoltsOhmsInputs[] = {
-    {"volts", InputKind::Value, "0", "0"},
-    {"pf", InputKind::PowerFactor, "100", "100"},
-    {"ohms", InputKind::Value, "0", "0"},
-};
-
-FormulaResult ComputeVoltsAmps(const std::vector<std::string>& t, PowerChoice power)
-{
-    return WattsFromVoltsAndAmps(t[0], t[1], t[2], power);
-}
-
-FormulaResult ComputeOhmsAmps(const std::vector<std::string>& t, PowerChoice power)
-{
-    return WattsFromOhmsAndAmps(t[0], t[1], t[2], power);
-}
-
-FormulaResult ComputeVoltsOhms(const std::vector<std::string>& t, PowerChoice power)
-{
-    return WattsFromVoltsAndOhms(t[0], t[1], t[2], power);
-}
-
-}  // namespace
-
-const FormulaDefinition kWattsFromVoltsAndAmps{.id = "watts.ei",
-                                               .tabLabel = "E*I",
-                                               .resultName = "Watts",
-                                               .usesPower = true,
-                                               .inputs = kVoltsAmpsInputs,
-                                               .compute = ComputeVoltsAmps,
-                                               .resultNameFollowsUnit = true};
-const FormulaDefinition kWattsFromOhmsAndAmps{.id = "watts.ri",
-                                              .tabLabel = "R*I",
-                                              .resultName = "Watts",
-                                              .usesPower = true,
-                                              .inputs = kOhmsAmpsInputs,
-                                              .compute = ComputeOhmsAmps,
-                                              .resultNameFollowsUnit = true};
-const FormulaDefinition kWattsFromVoltsAndOhms{.id = "watts.er",
-                                               .tabLabel = "E/R",
-                                               .resultName = "Watts",
-                                               .usesPower = true,
-                                               .inputs = kVoltsOhmsInputs,
-                                               .compute = ComputeVoltsOhms,
-                                               .resultNameFollowsUnit = true};
+const Calculator kWattsFromVoltsAndOhms = Formula({
+    .name = "watts.er",
+    .summary = "Watts from volts and ohms (E/R)",
+    .result = "Watts",
+    .power = FormulaPower::PhaseAndUnit,
+    .resultFollowsUnit = true,
+    .fields = {FormulaField("volts", "&Voltage²", "0", "0"),
+               PowerFactorField("X   &PF", "100", "100"), FormulaField("ohms", "&Ohms", "0", "0")},
+    .arithmetic = [](const FieldTexts& t,
+                     PowerChoice power) { return WattsFromVoltsAndOhms(t[0], t[1], t[2], power); },
+});
 
 }  // namespace tavo

@@ -16,8 +16,8 @@ FormulaResult WattsFromOhmsAndAmps(std::string_view ohms, std::string_view amps,
 FormulaResult WattsFromVoltsAndOhms(std::string_view volts, std::string_view pf,
                                     std::string_view ohms, PowerChoice power);
 
-extern const FormulaDefinition kWattsFromVoltsAndAmps;
-extern const FormulaDefinition kWattsFromOhmsAndAmps;
-extern const FormulaDefinition kWattsFromVoltsAndOhms;
+extern const Calculator kWattsFromVoltsAndAmps;
+extern const Calculator kWattsFromOhmsAndAmps;
+extern const Calculator kWattsFromVoltsAndOhms;
 
 }  // namespace tavo

@@ -1,20 +1,17 @@
-// tavo-calc: any TAVO calculator without a window, for scripts and quick checks.
+// tavo-calc: any TAVO calculator without a window, for scripts and quick checks. Every
+// calculator comes from its description in the calculation library; nothing here knows one.
 
-#include "calculators.h"
+#include "calculator.h"
 #include "json.h"
 #include "windows1252.h"
 
 #include <algorithm>
-#include <cctype>
 #include <iostream>
-#include <optional>
-#include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
-using tavo::cli::AllCalculators;
-using tavo::cli::Calculator;
-using tavo::cli::CalculatorRun;
+using tavo::Calculator;
 using tavo::cli::JsonString;
 
 namespace {
@@ -24,38 +21,42 @@ constexpr int kUsageError = 2;
 const char kUsage[] = "usage: tavo-calc --list\n"
                       "       tavo-calc NAME [--json] [INPUT=TEXT ...]\n";
 
-std::string Joined(const std::vector<std::string>& items)
+using NamedTexts = std::vector<std::pair<std::string, std::string>>;
+
+// One calculation as the command line prints it: texts in UTF-8, the report as stored.
+struct Run
+{
+    NamedTexts inputs;   // every input as the page shows it after the recompute
+    NamedTexts results;  // named by the page's labels
+    tavo::ReportLines report;
+};
+
+template <typename Names>
+std::string Joined(const Names& items)
 {
     std::string out;
-    for (const std::string& item : items) {
-        out += (out.empty() ? "" : ", ") + item;
+    for (const auto& item : items) {
+        out += (out.empty() ? "" : ", ") + std::string(item);
     }
     return out;
 }
 
-std::string Lower(std::string text)
+std::vector<std::string_view> InputNames(const Calculator& calculator)
 {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
+    std::vector<std::string_view> names;
+    for (const tavo::Input& input : calculator.inputs) {
+        names.push_back(input.name);
+    }
+    return names;
 }
 
-// A choice given by its text (any case) or by its position in the list.
-std::optional<std::string> MatchChoice(const std::vector<std::string>& choices,
-                                       const std::string& given)
+std::vector<std::string_view> OptionNames(const tavo::Input& input)
 {
-    for (const std::string& choice : choices) {
-        if (Lower(choice) == Lower(given)) {
-            return choice;
-        }
+    std::vector<std::string_view> names;
+    for (const tavo::Option& option : input.options) {
+        names.push_back(option.name);
     }
-    if (!given.empty() && std::all_of(given.begin(), given.end(), ::isdigit) && given.size() < 4) {
-        const size_t position = std::stoul(given);
-        if (position < choices.size()) {
-            return choices[position];
-        }
-    }
-    return std::nullopt;
+    return names;
 }
 
 int Fail(const std::string& message)
@@ -66,24 +67,45 @@ int Fail(const std::string& message)
 
 void PrintList()
 {
-    for (const Calculator& calculator : AllCalculators()) {
-        std::cout << calculator.name << "  " << calculator.summary << "\n";
-        for (const auto& input : calculator.inputs) {
-            std::cout << "    " << input.name << " = " << input.defaultText;
-            if (!input.choices.empty()) {
-                std::cout << "  (" << Joined(input.choices) << ")";
+    for (const Calculator* calculator : tavo::AllCalculators()) {
+        std::cout << calculator->name << "  " << calculator->summary << "\n";
+        for (const tavo::Input& input : calculator->inputs) {
+            std::cout << "    " << input.name << " = " << input.opening;
+            if (!input.isField()) {
+                std::cout << "  (" << Joined(OptionNames(input)) << ")";
             }
             std::cout << "\n";
         }
     }
 }
 
-std::string Utf8(const std::string& report)
+std::string Utf8(const std::string& stored)
 {
-    return tavo::Windows1252ToUtf8(report);
+    return tavo::Windows1252ToUtf8(stored);
 }
 
-void PrintPlain(const CalculatorRun& run)
+Run Calculate(const Calculator& calculator, const std::vector<std::string>& given,
+              const tavo::InputValues& values)
+{
+    const tavo::Outcome outcome = tavo::Evaluate(calculator, values);
+    Run run;
+    for (size_t i = 0; i < calculator.inputs.size(); ++i) {
+        const bool field = calculator.inputs[i].isField();
+        // A field the recompute left alone shows what was typed.
+        const bool asTyped = field && outcome.shown[i] == values[i].text;
+        run.inputs.emplace_back(std::string(calculator.inputs[i].name), asTyped ? given[i]
+                                                                        : field
+                                                                            ? Utf8(outcome.shown[i])
+                                                                            : outcome.shown[i]);
+    }
+    for (const tavo::ResultValue& result : outcome.results) {
+        run.results.emplace_back(result.name, result.text);
+    }
+    run.report = outcome.report;
+    return run;
+}
+
+void PrintPlain(const Run& run)
 {
     for (const auto& [label, text] : run.results) {
         std::cout << label << " = " << text << "\n";
@@ -92,7 +114,7 @@ void PrintPlain(const CalculatorRun& run)
               << Utf8(run.report.body + run.report.trailer) << "\n";
 }
 
-std::string JsonObject(const tavo::cli::NamedTexts& texts)
+std::string JsonObject(const NamedTexts& texts)
 {
     std::string out = "{";
     for (const auto& [name, text] : texts) {
@@ -101,7 +123,7 @@ std::string JsonObject(const tavo::cli::NamedTexts& texts)
     return out + "}";
 }
 
-void PrintJson(const Calculator& calculator, const CalculatorRun& run)
+void PrintJson(const Calculator& calculator, const Run& run)
 {
     std::cout << "{\"calculator\": " << JsonString(calculator.name)
               << ", \"inputs\": " << JsonObject(run.inputs)
@@ -111,11 +133,11 @@ void PrintJson(const Calculator& calculator, const CalculatorRun& run)
               << ", \"trailer\": " << JsonString(Utf8(run.report.trailer)) << "}}\n";
 }
 
-std::vector<std::string> CalculatorNames()
+std::vector<std::string_view> CalculatorNames()
 {
-    std::vector<std::string> names;
-    for (const Calculator& calculator : AllCalculators()) {
-        names.push_back(calculator.name);
+    std::vector<std::string_view> names;
+    for (const Calculator* calculator : tavo::AllCalculators()) {
+        names.push_back(calculator->name);
     }
     return names;
 }
@@ -137,20 +159,18 @@ int main(int argc, char** argv)
         PrintList();
         return 0;
     }
-    const auto& all = AllCalculators();
-    const auto found = std::find_if(all.begin(), all.end(),
-                                    [&](const Calculator& c) { return c.name == args[0]; });
-    if (found == all.end()) {
+    const Calculator* found = tavo::FindCalculator(args[0]);
+    if (!found) {
         return Fail("unknown calculator \"" + args[0] +
                     "\"; valid calculators: " + Joined(CalculatorNames()));
     }
     const Calculator& calculator = *found;
-    std::vector<std::string> inputNames;
-    std::vector<std::string> texts;
-    for (const auto& input : calculator.inputs) {
-        inputNames.push_back(input.name);
-        texts.push_back(input.defaultText);
+    tavo::InputValues values = tavo::OpeningValues(calculator);
+    std::vector<std::string> given;
+    for (const tavo::Input& input : calculator.inputs) {
+        given.emplace_back(input.opening);
     }
+    const std::string inputNames = Joined(InputNames(calculator));
     bool json = false;
     for (size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -161,29 +181,30 @@ int main(int argc, char** argv)
         const size_t equals = arg.find('=');
         if (equals == std::string::npos) {
             return Fail("expected INPUT=TEXT, got \"" + arg + "\"; valid inputs of " +
-                        calculator.name + ": " + Joined(inputNames));
+                        std::string(calculator.name) + ": " + inputNames);
         }
         const std::string name = arg.substr(0, equals);
         const std::string text = arg.substr(equals + 1);
-        const auto position = std::find(inputNames.begin(), inputNames.end(), name);
-        if (position == inputNames.end()) {
-            return Fail("unknown input \"" + name + "\" for " + calculator.name +
-                        "; valid inputs: " + Joined(inputNames));
+        const int index = calculator.inputIndex(name);
+        if (index < 0) {
+            return Fail("unknown input \"" + name + "\" for " + std::string(calculator.name) +
+                        "; valid inputs: " + inputNames);
         }
-        const auto index = static_cast<size_t>(position - inputNames.begin());
-        const auto& choices = calculator.inputs[index].choices;
-        if (choices.empty()) {
-            texts[index] = text;
+        const tavo::Input& input = calculator.inputs[size_t(index)];
+        tavo::InputValue& value = values[size_t(index)];
+        given[size_t(index)] = text;
+        if (input.isField()) {
+            value.text = tavo::Utf8ToWindows1252(text);
             continue;
         }
-        const auto choice = MatchChoice(choices, text);
-        if (!choice) {
-            return Fail("invalid " + name + " \"" + text + "\" for " + calculator.name +
-                        "; valid choices: " + Joined(choices));
+        value.choice = input.optionIndex(text);
+        if (value.choice < 0) {
+            return Fail("invalid " + name + " \"" + text + "\" for " +
+                        std::string(calculator.name) +
+                        "; valid choices: " + Joined(OptionNames(input)));
         }
-        texts[index] = *choice;
     }
-    const CalculatorRun run = calculator.run(texts);
+    const Run run = Calculate(calculator, given, values);
     if (json) {
         PrintJson(calculator, run);
     } else {

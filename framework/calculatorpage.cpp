@@ -15,17 +15,31 @@ void CalculatorPage::showPage()
     }
 }
 
-void CalculatorPage::deliverReport(const tavo::ReportText& report, qintptr autoAdd, qintptr mode)
+void CalculatorPage::setReport(const tavo::ReportLines& lines)
 {
+    m_report.setLines(lines);
+    m_hasReport = true;
+}
+
+void CalculatorPage::saveReport(qintptr autoAdd, qintptr mode)
+{
+    if (!m_hasReport) {
+        m_context.services->prompts->message(this, tr("Nothing to save or add!"));
+        return;
+    }
+    // Save to a file when asked, write the hand-off file in every case, and tell the parent
+    // window when the report is to reach the histories: always when added, after a save only
+    // with auto-add. The report is the last recompute's, as it stands.
     ReportDesk* desk = m_context.services->reports;
-    const bool saved = mode == 0 && desk->saveCalculation(this, report);
+    const bool saved = mode == PageMessages::kSaveToFile && desk->saveCalculation(this, m_report);
     // A report that could not be handed over must not reach the histories as an old one.
-    if (desk->writeHandOff(this, report) && (mode != 0 || (saved && autoAdd != 0))) {
+    if (desk->writeHandOff(this, m_report) &&
+        (mode != PageMessages::kSaveToFile || (saved && autoAdd != 0))) {
         SendPageMessage(reportParent(), PageMessages::Registered(PageMessages::kPassReport));
     }
 }
 
-void CalculatorPage::printMainWindow()
+void CalculatorPage::printScreen()
 {
     m_context.services->reports->printWindow(m_context.mainWindow);
 }

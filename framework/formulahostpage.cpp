@@ -1,11 +1,11 @@
 #include "formulahostpage.h"
 
+#include "choiceboxes.h"
 #include "colorstatic.h"
 #include "dialogunits.h"
 #include "formula.h"
-#include "formulapage.h"
 #include "pagemessage.h"
-#include "selectors.h"
+#include "pagewidgets.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -14,33 +14,46 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-FormulaHostPage::FormulaHostPage(const PageContext& context, QWidget* parent,
-                                 FormulaHostTraits traits)
-    : CalculatorPage(context, parent), m_traits(std::move(traits))
+#include <algorithm>
+
+namespace {
+
+bool HasInput(const tavo::Calculator& formula, std::string_view name)
 {
+    return formula.inputIndex(name) >= 0;
+}
+
+}  // namespace
+
+FormulaHostPage::FormulaHostPage(const PageContext& context, QWidget* parent,
+                                 const FormulaHostSpec& spec)
+    : CalculatorPage(context, parent), m_spec(spec)
+{
+    setObjectName(QString::fromLatin1(spec.objectName));
     const DialogUnits du(this);
-    m_resultName = new QLabel(m_traits.resultName, this);
+    const tavo::Result& result = spec.tabs.front().formula->results.front();
+    m_resultName = new QLabel(UiText(result.label), this);
     m_resultName->setObjectName(QStringLiteral("resultName"));
     m_resultName->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    if (m_traits.sunkenResultName) {
+    if (spec.sunkenResultName) {
         m_resultName->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         m_resultName->setAlignment(Qt::AlignCenter);
     }
     auto* equals = new QLabel(QStringLiteral("="), this);
     equals->setAlignment(Qt::AlignCenter);
-    m_result = m_traits.colorResult ? new ColorStatic(this) : new QLineEdit(this);
+    m_result = MakeResultDisplay(this, m_resultName->text(), result.coloured);
     m_result->setObjectName(QStringLiteral("result"));
-    m_result->setReadOnly(true);
-    m_result->setAlignment(m_traits.resultAlignment | Qt::AlignVCenter);
-    m_result->setAccessibleName(m_traits.resultName);
+    m_result->setAlignment(spec.resultAlignment | Qt::AlignVCenter);
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("formulaTabs"));
     m_tabs->tabBar()->installEventFilter(this);
-    m_phase = new PhaseSelector(this, m_traits.wideFormulas ? 4 : 2);
-    m_unit = new PowerUnitSelector(this);
-    m_unit->setVisible(m_traits.hasPowerUnit);
+    m_phase = new ChoiceBoxes(tavo::kPhaseChoice, this, spec.wideFormulas ? 4 : 2);
+    m_unit = new ChoiceBoxes(tavo::kPowerUnitChoice, this);
+    m_unit->setVisible(std::any_of(spec.tabs.begin(), spec.tabs.end(), [](const FormulaTab& tab) {
+        return HasInput(*tab.formula, tavo::kPowerUnitInput);
+    }));
 
-    if (m_traits.wideFormulas) {
+    if (spec.wideFormulas) {
         // Long formulas: the Phase group at the top right, the formulas across the page and the
         // result under them.
         m_phase->setGeometry(du.rect(196, 0, 160, 34));
@@ -58,8 +71,19 @@ FormulaHostPage::FormulaHostPage(const PageContext& context, QWidget* parent,
     }
     m_result->setText(QStringLiteral("0."));
 
-    connect(m_phase, &PhaseSelector::clicked, this, &FormulaHostPage::onPhaseClicked);
-    connect(m_unit, &PowerUnitSelector::clicked, this, &FormulaHostPage::onUnitClicked);
+    for (ChoiceBoxes* selector : {m_phase, m_unit}) {
+        connect(selector, &ChoiceBoxes::clicked, this,
+                [this, selector](int option) { onSelectorClicked(selector, option); });
+    }
+    for (const FormulaTab& tab : spec.tabs) {
+        auto* container = new QWidget(m_tabs);
+        auto* layout = new QVBoxLayout(container);
+        layout->setContentsMargins(0, 0, 0, 0);
+        m_tabs->addTab(container, UiText(tab.label));
+    }
+    m_subPages.assign(spec.tabs.size(), nullptr);
+    connect(m_tabs, &QTabWidget::currentChanged, this, &FormulaHostPage::switchToTab);
+    switchToTab(0);
 }
 
 FormulaHostPage::~FormulaHostPage()
@@ -73,26 +97,19 @@ FormulaHostPage::~FormulaHostPage()
 
 tavo::PowerChoice FormulaHostPage::powerChoice() const
 {
-    return {m_phase->phase(), m_unit->unit()};
+    return {static_cast<tavo::Phase>(m_phase->current()),
+            static_cast<tavo::PowerUnit>(m_unit->current())};
 }
 
-void FormulaHostPage::resetSelectors()
+void FormulaHostPage::showOutcome(const tavo::Outcome& outcome)
 {
-    m_phase->setPhase(tavo::Phase::DC);
-    m_unit->setUnit(tavo::PowerUnit::Watts);
-}
-
-void FormulaHostPage::showResult(const QString& text)
-{
-    m_result->setText(text);
+    const tavo::ResultValue& result = outcome.results.front();
+    m_result->setText(QString::fromStdString(result.text));
     m_result->setCursorPosition(0);
-}
-
-void FormulaHostPage::setResultName(const QString& name)
-{
+    const QString name = UiText(result.label);
     if (m_resultName->text() != name) {
         m_resultName->setText(name);
-        m_result->setAccessibleName(name);
+        m_result->setAccessibleName(QString::fromStdString(result.name));
     }
 }
 
@@ -107,36 +124,23 @@ FormulaPage* FormulaHostPage::activeSubPage() const
     return subPage(m_active);
 }
 
-void FormulaHostPage::addFormulaTabs(std::initializer_list<const tavo::FormulaDefinition*> formulas)
-{
-    QStringList labels;
-    for (const tavo::FormulaDefinition* formula : formulas) {
-        labels.append(
-            QString::fromLatin1(formula->tabLabel.data(), qsizetype(formula->tabLabel.size())));
-    }
-    showResult(QStringLiteral("0."));
-    resetSelectors();
-    for (const QString& label : labels) {
-        auto* container = new QWidget(m_tabs);
-        auto* layout = new QVBoxLayout(container);
-        layout->setContentsMargins(0, 0, 0, 0);
-        m_tabs->addTab(container, label);
-    }
-    m_subPages.assign(size_t(labels.size()), nullptr);
-    connect(m_tabs, &QTabWidget::currentChanged, this, &FormulaHostPage::switchToTab);
-    switchToTab(0);
-}
-
 void FormulaHostPage::switchToTab(int tab)
 {
     if (tab < 0 || tab >= static_cast<int>(m_subPages.size())) {
         return;
     }
+    const FormulaTab& spec = m_spec.tabs[size_t(tab)];
     FormulaPage*& page = m_subPages[size_t(tab)];
     if (!page) {
-        page = createSubPage(tab);
-        m_tabs->widget(tab)->layout()->addWidget(page);
-        page->initialise();
+        // A formula's first visit starts in DC and Watts, whatever another tab chose.
+        m_phase->setCurrent(static_cast<int>(tavo::Phase::DC));
+        m_unit->setCurrent(static_cast<int>(tavo::PowerUnit::Watts));
+        QWidget* container = m_tabs->widget(tab);
+        page = spec.create ? spec.create(context(), *this, container, *spec.formula)
+                           : new FormulaPage(context(), *this, container, *spec.formula);
+        page->layOut(spec.layout);
+        container->layout()->addWidget(page);
+        page->open();
         page->show();
     }
     for (FormulaPage* other : m_subPages) {
@@ -145,43 +149,43 @@ void FormulaHostPage::switchToTab(int tab)
         }
     }
     page->showPage();
-    SendPageMessage(page, PageMessages::Activate);
-    const bool enabled = !(m_traits.selectorsOffOnFirstTab && tab == 0);
-    m_phase->setBoxesEnabled(enabled);
-    m_unit->setBoxesEnabled(enabled);
+    activate(page);
+    // A formula without power works in DC only: the choices are out of use while it is shown.
+    const bool powered = HasInput(*spec.formula, tavo::kPhaseInput);
+    m_phase->setBoxesEnabled(powered);
+    m_unit->setBoxesEnabled(powered);
     m_active = tab;
-    if (m_traits.recomputeAfterSwitch) {
-        page->recomputeFormula();
+    if (m_spec.recomputeAfterSwitch) {
+        page->recompute();
+    }
+}
+
+void FormulaHostPage::activate(FormulaPage* page)
+{
+    if (!page) {
+        return;
+    }
+    SendPageMessage(page, PageMessages::Activate);
+    if (m_spec.recomputeOnActivate) {
+        page->recompute();
     }
 }
 
 void FormulaHostPage::onTabClicked()
 {
     FormulaPage* page = activeSubPage();
-    if (!page) {
-        return;
-    }
-    SendPageMessage(page, PageMessages::Activate);
-    if (m_traits.recomputeAfterSwitch) {
-        page->recomputeFormula();
+    activate(page);
+    if (page && m_spec.recomputeAfterSwitch) {
+        page->recompute();
     }
 }
 
-void FormulaHostPage::onPhaseClicked(tavo::Phase phase)
+void FormulaHostPage::onSelectorClicked(ChoiceBoxes* selector, int option)
 {
-    m_phase->setPhase(phase);
+    selector->setCurrent(option);
     if (FormulaPage* page = activeSubPage()) {
-        page->recomputeFormula();
-        SendPageMessage(page, PageMessages::Activate);
-    }
-}
-
-void FormulaHostPage::onUnitClicked(tavo::PowerUnit unit)
-{
-    m_unit->setUnit(unit);
-    if (FormulaPage* page = activeSubPage()) {
-        page->recomputeFormula();
-        SendPageMessage(page, PageMessages::Activate);
+        page->recompute();
+        activate(page);
     }
 }
 
@@ -192,7 +196,7 @@ void FormulaHostPage::forwardToActive(QEvent::Type type, qintptr wParam, qintptr
 
 void FormulaHostPage::activatePage()
 {
-    forwardToActive(PageMessages::Activate);
+    activate(activeSubPage());
 }
 
 void FormulaHostPage::resetPage()
@@ -207,7 +211,8 @@ void FormulaHostPage::printScreen()
 
 void FormulaHostPage::enterKey()
 {
-    forwardToActive(PageMessages::Registered(PageMessages::kEnterKey));
+    forwardToActive(PageMessages::Registered(PageMessages::kEnterKey),
+                    PageMessages::kEnterCharacter);
 }
 
 void FormulaHostPage::saveReport(qintptr autoAdd, qintptr mode)

@@ -1,94 +1,81 @@
 #pragma once
 
-// One formula sub-page of a FormulaHostPage: its fields, the multiplier display, the Enter order
-// and the report of its last recompute. The arithmetic and report wording come from the
-// formula's definition in the calculation library; a subclass only lays the controls out.
+// One formula's tab on a FormulaHostPage: its fields laid out as the formula reads, the
+// multiplier display, the Enter cycle and the report of its last recompute. The phase and power
+// unit come from the host, and the result goes back to it to be shown.
 
-#include "fieldpage.h"
-#include "formula.h"
-#include "reporttext.h"
+#include "describedpage.h"
+#include "phase.h"
 
 #include <QList>
-#include <QString>
 
 #include <string_view>
+#include <vector>
 
-class FormulaHostPage;
 class QLabel;
 class QLineEdit;
-class ValueField;
 
-class FormulaPage : public FieldPage
+// What a formula's tab and the page that hosts it say to each other.
+class FormulaHost
+{
+public:
+    virtual ~FormulaHost() = default;
+    // The phase and power unit chosen on the host.
+    virtual tavo::PowerChoice powerChoice() const = 0;
+    // The outcome of the tab's recompute, for the host's result display.
+    virtual void showOutcome(const tavo::Outcome& outcome) = 0;
+    // Where the tab's notice of a report for the histories goes.
+    virtual QObject* reportReceiver() = 0;
+};
+
+// How a formula's tab lays out its terms. Each row lists, in reading order, input names (the
+// input's label with its field), "X" for a sign, kPowerTerms for the power factor and the
+// multiplier, and any other text as it stands ("746").
+struct FormulaLayout
+{
+    enum class Form {
+        Fraction,  // the first row over a bar over the second
+        Rows,      // each term's label above it, a bar between rows
+    };
+    Form form = Form::Fraction;
+    std::vector<std::vector<std::string_view>> rows;
+    std::string_view lead = {};  // to the left of the formula: "Square Root Of"
+};
+inline constexpr std::string_view kPowerTerms = "*power";
+
+class FormulaPage : public DescribedPage
 {
     Q_OBJECT
 
 public:
-    FormulaPage(const PageContext& context, FormulaHostPage* host,
-                const tavo::FormulaDefinition& formula);
+    FormulaPage(const PageContext& context, FormulaHost& host, QWidget* parent,
+                const tavo::Calculator& formula);
 
-    // Runs once, right after the host created the page: defaults, focus, first recompute.
-    void initialise();
-    // Reads the fields, applies the percentage rules and the phase, computes, shows the result
-    // on the host and keeps the report.
-    void recomputeFormula() { recompute(); }
-
-    const tavo::FormulaDefinition& formula() const { return m_formula; }
-    const tavo::ReportText& report() const { return m_report; }
-    using FieldPage::field;
-    ValueField* field(std::string_view name) const;
+    void layOut(const FormulaLayout& layout);
 
 protected:
-    // One label over one field, or a lone sign or text (label empty) in a row of terms.
+    tavo::InputValue suppliedValue(int index) const override;
+    void display(const tavo::Outcome& outcome) override;
+    QObject* reportParent() const override { return m_host.reportReceiver(); }
+
+private:
     struct Term
     {
         QWidget* label = nullptr;
         QWidget* field = nullptr;
     };
 
-    FormulaHostPage* host() const { return m_host; }
-
-    using FieldPage::makeLabel;
-    // The label of the watts input, which reads "Watts" or "Kilo" with the power unit.
-    QLabel* makeWattsLabel(ValueField* buddy);
     QLabel* makeSign(const QString& text);
-    // Hidden in DC with the power-factor field.
-    void addPowerFactorPart(QWidget* widget);
-    // The end of a formula line with power: "X   PF", the power factor, "X", the multiplier
-    // and "Multiplier"; the power-factor part hides in DC, the multiplier below two phase.
-    QList<QWidget*> powerTail(const QString& pfLabel = tr("X   &PF"));
-    // The same as terms with their labels above: "X", PF, "X", Multiplier.
-    QList<Term> powerTerms();
-    // The page as a fraction: `numerator` over a bar over `denominator`, their first label and
-    // field in line; `lead` (such as "Square Root Of") to its left, `corner` at the top left.
-    void layOutFraction(const QList<QWidget*>& numerator, const QList<QWidget*>& denominator,
-                        QWidget* lead = nullptr, QWidget* corner = nullptr);
-    // The page as rows of terms, each label above its field, a bar between two rows.
-    void layOutTerms(const QList<QList<Term>>& rows, QWidget* corner = nullptr);
-    QWidget* fractionBar() const { return m_fractionBar; }
+    QList<QWidget*> fractionRow(const std::vector<std::string_view>& tokens);
+    QList<Term> termsRow(const std::vector<std::string_view>& tokens);
+    QWidget* makeBar();
+    void layOutFraction(const FormulaLayout& layout);
+    void layOutRows(const FormulaLayout& layout);
+    void place(QLayout* formula, QWidget* lead);
 
-    QLabel* multiplierSign() const { return m_multiplierSign; }
-    QLineEdit* multiplierDisplay() const { return m_multiplierDisplay; }
-    QLabel* multiplierLabel() const { return m_multiplierLabel; }
-
-    void compute() override;
-    bool skippedByEnter(int index) const override;
-    void activatePage() override;
-    void resetPage() override;
-    void printScreen() override;
-    void saveReport(qintptr autoAdd, qintptr mode) override;
-    QObject* reportParent() const override;
-
-private:
-    QWidget* makeFractionBar();
-    void placeFormula(QLayout* formula, QWidget* lead, QWidget* corner);
-
-    FormulaHostPage* m_host;
-    const tavo::FormulaDefinition& m_formula;
-    QList<QWidget*> m_powerFactorParts;
-    QLabel* m_wattsLabel = nullptr;
-    QWidget* m_fractionBar = nullptr;
+    FormulaHost& m_host;
+    bool m_hasPower = false;
     QLabel* m_multiplierSign = nullptr;
     QLineEdit* m_multiplierDisplay = nullptr;
     QLabel* m_multiplierLabel = nullptr;
-    tavo::ReportText m_report;
 };

@@ -19,6 +19,19 @@ inline constexpr char kHistWindow[] = "WM_MYHISTWINDOW";
 // The Enter key as the main window hands it to the current page.
 inline constexpr char kEnterKey[] = "TAVO_ENTERKEY";
 
+// WM_MYSAVEREPORT's lParam: what to do with the report.
+inline constexpr qintptr kSaveToFile = 0;
+inline constexpr qintptr kAddToHistories = 1;
+// WM_MYADDCHECK's lParam: the check box's state only, or also open the floating window.
+inline constexpr qintptr kCheckStateOnly = 0;
+inline constexpr qintptr kOpenFloatingWindow = 4;
+// WM_MYHISTWINDOW: the floating window asks for every history (lParam), and one history of the
+// replay is in the hand-off file (wParam). (0, 0) tells of one new history.
+inline constexpr qintptr kReplayRequest = 14;
+inline constexpr qintptr kReplayedHistory = 7;
+// The Enter key's character.
+inline constexpr qintptr kEnterCharacter = 13;
+
 // The same number for the same name, for the whole run.
 QEvent::Type Registered(const char* name);
 

@@ -132,8 +132,8 @@ void ValueField::onSpinnerAction(int action)
     emit spinnerAction(code);
 }
 
-PfField::PfField(const QString& name, QWidget* parent)
-    : ValueField(name, parent, tavo::kPercentFieldLimits, 24, 13)
+PfField::PfField(const QString& name, QWidget* parent, tavo::StepLimits limits)
+    : ValueField(name, parent, limits, 24, 13)
 {
     edit()->setAlignment(Qt::AlignRight);
 }

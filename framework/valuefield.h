@@ -78,11 +78,13 @@ private:
     QString m_text;
 };
 
-// A percentage such as the power factor: 10..100, right-aligned in a narrower edit.
+// A percentage such as the power factor: 10..100 unless a page says otherwise, right-aligned in
+// a narrower edit.
 class PfField : public ValueField
 {
     Q_OBJECT
 
 public:
-    PfField(const QString& name, QWidget* parent);
+    PfField(const QString& name, QWidget* parent,
+            tavo::StepLimits limits = tavo::kPercentFieldLimits);
 };

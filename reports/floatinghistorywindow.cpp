@@ -81,7 +81,7 @@ FloatingHistoryWindow::FloatingHistoryWindow(const PageContext& context, QWidget
     }
     // The Histories page replays every history collected so far.
     PostPageMessage(m_context.mainWindow, PageMessages::Registered(PageMessages::kHistWindow), 0,
-                    14);
+                    PageMessages::kReplayRequest);
 }
 
 QSize FloatingHistoryWindow::clientSize() const

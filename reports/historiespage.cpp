@@ -80,7 +80,7 @@ bool HistoriesPage::pageMessage(PageMessage& message)
                        QByteArray::fromStdString(report.body()));
             // Posted, so that the list is complete before the floating window hears of it.
             PostPageMessage(context().mainWindow,
-                            PageMessages::Registered(PageMessages::kHistWindow), 0, 0);
+                            PageMessages::Registered(PageMessages::kHistWindow));
         }
         return true;
     }
@@ -105,7 +105,7 @@ void HistoriesPage::replay()
             return;
         }
         SendPageMessage(context().mainWindow, PageMessages::Registered(PageMessages::kHistWindow),
-                        7, 0);
+                        PageMessages::kReplayedHistory);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <functional>
 
 ReportsDialog::ReportsDialog(QWidget* owner) : QDialog(owner)
 {
@@ -33,25 +34,24 @@ ReportsDialog::ReportsDialog(QWidget* owner) : QDialog(owner)
         QString text;
         double x;
         double y;
+        std::function<void()> action;
     };
     const Entry entries[] = {
-        {"saveCalculation", tr("Save Calculation"), 37, 38},
-        {"addToHistories", tr("Add To Histories "), 38, 65},
-        {"floatingWindow", tr("Floating History Window"), 37, 92},
-        {"cancel", tr("Cancel"), 37, 120},
+        {"saveCalculation", tr("Save Calculation"), 37, 38,
+         [this] { request(PageMessages::kSaveToFile); }},
+        {"addToHistories", tr("Add To Histories "), 38, 65,
+         [this] { request(PageMessages::kAddToHistories); }},
+        {"floatingWindow", tr("Floating History Window"), 37, 92, [this] { onFloatingWindow(); }},
+        {"cancel", tr("Cancel"), 37, 120, [this] { reject(); }},
     };
-    QPushButton* buttons[4] = {};
-    for (int i = 0; i < 4; ++i) {
-        buttons[i] = new QPushButton(entries[i].text, this);
-        buttons[i]->setObjectName(QString::fromLatin1(entries[i].name));
-        const QRect place = du.rect(entries[i].x, entries[i].y, 93, 15);
-        buttons[i]->setGeometry(place.translated((dialogWidth - du.x(169)) / 2, 0));
+    for (const Entry& entry : entries) {
+        auto* button = new QPushButton(entry.text, this);
+        button->setObjectName(QString::fromLatin1(entry.name));
+        const QRect place = du.rect(entry.x, entry.y, 93, 15);
+        button->setGeometry(place.translated((dialogWidth - du.x(169)) / 2, 0));
+        connect(button, &QPushButton::clicked, this, entry.action);
     }
     connect(m_autoAdd, &QCheckBox::clicked, this, &ReportsDialog::onAutoAddClicked);
-    connect(buttons[0], &QPushButton::clicked, this, [this] { request(0); });
-    connect(buttons[1], &QPushButton::clicked, this, [this] { request(1); });
-    connect(buttons[2], &QPushButton::clicked, this, &ReportsDialog::onFloatingWindow);
-    connect(buttons[3], &QPushButton::clicked, this, &QDialog::reject);
 }
 
 bool ReportsDialog::event(QEvent* event)
@@ -77,7 +77,7 @@ void ReportsDialog::onAutoAddClicked()
 {
     m_autoAddChecked = m_autoAdd->isChecked();
     SendPageMessage(parentWidget(), PageMessages::Registered(PageMessages::kAddCheck),
-                    m_autoAddChecked ? 1 : 0, 0);
+                    m_autoAddChecked ? 1 : 0, PageMessages::kCheckStateOnly);
 }
 
 void ReportsDialog::request(qintptr mode)
@@ -91,6 +91,6 @@ void ReportsDialog::request(qintptr mode)
 void ReportsDialog::onFloatingWindow()
 {
     SendPageMessage(parentWidget(), PageMessages::Registered(PageMessages::kAddCheck),
-                    m_autoAddChecked ? 1 : 0, 4);
+                    m_autoAddChecked ? 1 : 0, PageMessages::kOpenFloatingWindow);
     close();
 }

@@ -86,17 +86,4 @@ TEST(AmpsFormula, ExactValueOfThreePhaseExample)
     EXPECT_DOUBLE_EQ(r.value, 10000 / (208 * (1.732 * (90 * 0.01))));
 }
 
-TEST(AmpsFormula, InitialAndResetTexts)
-{
-    ASSERT_EQ(kAmpsFromVoltsAndOhms.inputs.size(), 2u);
-    ASSERT_EQ(kAmpsFromWattsAndVolts.inputs.size(), 3u);
-    ASSERT_EQ(kAmpsFromWattsAndOhms.inputs.size(), 3u);
-    EXPECT_EQ(kAmpsFromVoltsAndOhms.inputs[0].initialText, "0.");
-    EXPECT_EQ(kAmpsFromWattsAndVolts.inputs[2].initialText, "100.");
-    EXPECT_EQ(kAmpsFromWattsAndVolts.inputs[2].resetText, "100");
-    EXPECT_EQ(kAmpsFromWattsAndOhms.inputs[0].initialText, "0");
-    EXPECT_EQ(kAmpsFromWattsAndOhms.inputs[2].initialText, "100");
-    EXPECT_FALSE(kAmpsFromWattsAndOhms.inputs[2].resetText.has_value());
-}
-
 }  // namespace

@@ -14,7 +14,7 @@
 struct FormulaCase
 {
     const char* name;
-    const tavo::FormulaDefinition* formula;
+    const tavo::Calculator* formula;
     std::vector<std::string> typed;
     tavo::PowerChoice power;
     const char* result;

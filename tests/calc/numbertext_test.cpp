@@ -235,6 +235,7 @@ struct PercentCase
     const char* name;
     const char* typed;
     const char* shown;
+    StepLimits limits = kPercentFieldLimits;
 };
 
 std::ostream& operator<<(std::ostream& os, const PercentCase& c)
@@ -242,17 +243,17 @@ std::ostream& operator<<(std::ostream& os, const PercentCase& c)
     return os << c.name;
 }
 
-class PercentRuleTest : public testing::TestWithParam<PercentCase>
+class HoldToLimitsTest : public testing::TestWithParam<PercentCase>
 {
 };
 
-TEST_P(PercentRuleTest, Clamps)
+TEST_P(HoldToLimitsTest, Clamps)
 {
-    EXPECT_EQ(ApplyPercentRule(GetParam().typed), GetParam().shown);
+    EXPECT_EQ(HoldToLimits(GetParam().typed, GetParam().limits), GetParam().shown);
 }
 
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(PowerFactor, PercentRuleTest, testing::Values(
+INSTANTIATE_TEST_SUITE_P(PowerFactor, HoldToLimitsTest, testing::Values(
     PercentCase{"AboveTop", "150", "100"},
     PercentCase{"JustAboveTop", "100.5", "100"},
     PercentCase{"Top", "100", "100"},
@@ -262,7 +263,12 @@ INSTANTIATE_TEST_SUITE_P(PowerFactor, PercentRuleTest, testing::Values(
     PercentCase{"NotANumber", "x", "10"},
     PercentCase{"Empty", "", "10"},
     PercentCase{"Negative", "-50", "10"},
-    PercentCase{"TrailingText", "90%", "90%"}
+    PercentCase{"TrailingText", "90%", "90%"},
+    PercentCase{"ThirtyToHundredBelow", "25", "30", {100, 30, false}},
+    PercentCase{"ThirtyToHundredNotANumber", "x", "30", {100, 30, false}},
+    PercentCase{"ValueRangeAbove", "50000", "32000", kValueFieldLimits},
+    PercentCase{"ValueRangeNegative", "-5", "0", kValueFieldLimits},
+    PercentCase{"ValueRangeNotANumberStays", "abc", "abc", kValueFieldLimits}
 ), [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 

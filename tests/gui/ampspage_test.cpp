@@ -1,8 +1,8 @@
 #include "ampspage.h"
+#include "choiceboxes.h"
 #include "mainwindow.h"
 #include "pagedriver.h"
 #include "pagemessage.h"
-#include "selectors.h"
 #include "testsupport.h"
 #include "valuefield.h"
 
@@ -47,7 +47,7 @@ private slots:
     void inputsAndResultsHaveAccessibleNames();
 
 private:
-    AmpsPage* host() const;
+    FormulaHostPage* host() const;
     FormulaPage* sub(int tab) const;
     void openFormula(int tab);
     void clickPhase(Phase phase);
@@ -69,9 +69,9 @@ void AmpsPageTest::cleanup()
     m_program.finish();
 }
 
-AmpsPage* AmpsPageTest::host() const
+FormulaHostPage* AmpsPageTest::host() const
 {
-    return qobject_cast<AmpsPage*>(m_program->window().page(2));
+    return qobject_cast<FormulaHostPage*>(m_program->window().page(2));
 }
 
 FormulaPage* AmpsPageTest::sub(int tab) const
@@ -198,14 +198,14 @@ void AmpsPageTest::firstVisitOfATabResetsTheSelectors()
     clickPhase(Phase::Three);
     clickUnit(PowerUnit::Kilo);
     openFormula(2);
-    QCOMPARE(host()->phaseSelector()->phase(), Phase::DC);
-    QCOMPARE(host()->powerUnitSelector()->unit(), PowerUnit::Watts);
+    QCOMPARE(host()->powerChoice().phase, Phase::DC);
+    QCOMPARE(host()->powerChoice().unit, PowerUnit::Watts);
     QVERIFY(!field(2, "pf")->isVisible());
     // A second visit keeps what the user chose.
     clickPhase(Phase::Three);
     openFormula(1);
     openFormula(2);
-    QCOMPARE(host()->phaseSelector()->phase(), Phase::Three);
+    QCOMPARE(host()->powerChoice().phase, Phase::Three);
     for (Phase p : {Phase::DC, Phase::Single, Phase::Two, Phase::Three}) {
         QCOMPARE(host()->phaseSelector()->box(p)->isChecked(), p == Phase::Three);
     }
@@ -325,7 +325,7 @@ void AmpsPageTest::enterWalksTheInputs()
         clickPhase(dc ? Phase::DC : Phase::Single);
     }
     QCOMPARE(QApplication::focusWidget()->objectName(),
-             QString::fromLatin1(sub(tab)->formula().inputs[0].name.data()));
+             QString::fromLatin1(sub(tab)->calculator().inputs[0].name.data()));
     for (const QString& next : order) {
         m_program->pressEnter();
         QCOMPARE(QApplication::focusWidget()->objectName(), next);
@@ -349,7 +349,7 @@ void AmpsPageTest::resetTouchesOnlyTheVisibleFormula()
     QCOMPARE(field(2, "ohms")->edit()->text(), QStringLiteral("0"));
     QCOMPARE(field(2, "pf")->edit()->text(), QStringLiteral("50"));  // P/R keeps its PF
     QCOMPARE(result(), QStringLiteral("0."));
-    QCOMPARE(host()->phaseSelector()->phase(), Phase::Single);
+    QCOMPARE(host()->powerChoice().phase, Phase::Single);
     openFormula(0);
     QCOMPARE(field(0, "volts")->edit()->text(), QStringLiteral("120"));
     QCOMPARE(field(0, "ohms")->edit()->text(), QStringLiteral("10"));

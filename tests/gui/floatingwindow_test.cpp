@@ -142,7 +142,7 @@ void FloatingWindowTest::eraseLeavesTheWindowAsItWas()
 {
     addHistory("FIRST", "1");
     openFloating();
-    QWidget* page = m_program->openTab(kHistoriesTab);
+    QWidget* page = m_program->openTab(Tabs::Histories);
     QTest::mouseClick(page->findChild<QPushButton*>("erase"), Qt::LeftButton);
     QCOMPARE(m_program->window().historiesPage()->list()->count(), 0);
     QCOMPARE(floating()->headers(), QStringList{"FIRST"});
@@ -190,7 +190,7 @@ void FloatingWindowTest::scrollingFollowsItsRules()
 
 void FloatingWindowTest::historiesOnTheHistoriesTabAreNotPassedOn()
 {
-    m_program->openTab(kHistoriesTab);
+    m_program->openTab(Tabs::Histories);
     addHistory("IGNORED", "x");
     QCOMPARE(m_program->window().historiesPage()->list()->count(), 0);
 }

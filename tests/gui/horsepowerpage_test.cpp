@@ -30,9 +30,9 @@ private slots:
     void savedThroughTheReportChain();
 
 private:
-    HorsePowerPage* host() const
+    FormulaHostPage* host() const
     {
-        return qobject_cast<HorsePowerPage*>(m_program->window().page(0));
+        return qobject_cast<FormulaHostPage*>(m_program->window().page(0));
     }
     ValueField* field(int tab, const char* name) const { return host()->subPage(tab)->field(name); }
     QString result() const { return host()->resultDisplay()->text(); }

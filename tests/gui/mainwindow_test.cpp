@@ -161,18 +161,18 @@ void MainWindowTest::motorSelectedAtStart()
     QVERIFY(program.window().page(0));
     QVERIFY(program.window().page(0)->isVisible());
     // Nothing else is built at start but the Histories page.
-    for (int i = 1; i < kTabCount; ++i) {
-        QCOMPARE(program.window().page(i) != nullptr, i == kHistoriesTab);
+    for (int i = 1; i < Tabs::Count; ++i) {
+        QCOMPARE(program.window().page(i) != nullptr, i == Tabs::Histories);
     }
 }
 
 void MainWindowTest::historiesPageExistsFromStart()
 {
     ProgramUnderTest program;
-    CalculatorPage* histories = program.window().page(kHistoriesTab);
+    CalculatorPage* histories = program.window().page(Tabs::Histories);
     QVERIFY(histories);
     QVERIFY(!histories->isVisible());
-    QCOMPARE(program.openTab(kHistoriesTab), histories);
+    QCOMPARE(program.openTab(Tabs::Histories), histories);
     QVERIFY(histories->isVisible());
 }
 
@@ -201,12 +201,12 @@ void MainWindowTest::pagePlacedAtPageRectangle()
     const QRect display = window.tabs()->displayRect().translated(window.tabs()->pos());
     const QRect expected = display.adjusted(-du.x(2.5), -du.y(2), du.x(2), du.y(2));
     QCOMPARE(window.pageRect(), expected);
-    for (int index : {0, 2, kHistoriesTab}) {
+    for (int index : {int(Tabs::Motor), int(Tabs::Amps), int(Tabs::Histories)}) {
         QCOMPARE(program.openTab(index)->geometry(), expected);
     }
     // The pages sit inside the tab control's frame, below every row of tabs.
     QVERIFY(window.tabs()->geometry().contains(expected));
-    for (int i = 0; i < kTabCount; ++i) {
+    for (int i = 0; i < Tabs::Count; ++i) {
         const QRect tab = window.tabs()->tabRect(i).translated(window.tabs()->pos());
         QVERIFY2(!tab.intersects(expected), qPrintable(QStringLiteral("%1: %2,%3 %4x%5 vs top %6")
                                                            .arg(i)
@@ -221,7 +221,7 @@ void MainWindowTest::pagePlacedAtPageRectangle()
 void MainWindowTest::everyTabSelectable()
 {
     ProgramUnderTest program;
-    for (int i = kTabCount - 1; i >= 0; --i) {
+    for (int i = Tabs::Count - 1; i >= 0; --i) {
         QWidget* page = program.openTab(i);
         QVERIFY2(page, qPrintable(program.window().tabs()->tabText(i)));
         QCOMPARE(program.window().tabs()->currentIndex(), i);
@@ -234,7 +234,7 @@ void MainWindowTest::onlyTheCurrentPageIsVisible()
     ProgramUnderTest program;
     for (int index : {2, 7, 2, 0}) {
         program.openTab(index);
-        for (int i = 0; i < kTabCount; ++i) {
+        for (int i = 0; i < Tabs::Count; ++i) {
             if (CalculatorPage* page = program.window().page(i)) {
                 QCOMPARE(page->isVisible(), i == index);
             }
@@ -245,7 +245,7 @@ void MainWindowTest::onlyTheCurrentPageIsVisible()
 void MainWindowTest::nothingToSaveOnHistoriesTab()
 {
     ProgramUnderTest program;
-    program.openTab(kHistoriesTab);
+    program.openTab(Tabs::Histories);
     SendPageMessage(&program.window(), PageMessages::Registered(PageMessages::kSaveReport), 1, 0);
     QCOMPARE(program.prompts.messages, QStringList{"Nothing to save or add!"});
     SendPageMessage(&program.window(), PageMessages::Registered(PageMessages::kSaveReport), 1, 1);
@@ -256,7 +256,7 @@ void MainWindowTest::saveReportKeepsAutoAddSetting()
 {
     ProgramUnderTest program;
     QVERIFY(program.window().autoAddToHistories());
-    program.openTab(kHistoriesTab);
+    program.openTab(Tabs::Histories);
     SendPageMessage(&program.window(), PageMessages::Registered(PageMessages::kSaveReport), 0, 0);
     QVERIFY(!program.window().autoAddToHistories());
     SendPageMessage(&program.window(), PageMessages::Registered(PageMessages::kSaveReport), 1, 0);

@@ -2,12 +2,12 @@
 
 // Drives a page as a user does: clicks on tabs and selectors, typing, Enter, Reports.
 
+#include "choiceboxes.h"
 #include "formulahostpage.h"
 #include "formulapage.h"
 #include "historiespage.h"
 #include "mainwindow.h"
 #include "reportsdialog.h"
-#include "selectors.h"
 #include "testsupport.h"
 #include "valuefield.h"
 
@@ -72,14 +72,21 @@ inline void ClickBox(QCheckBox* box)
     QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, hit.center());
 }
 
-inline void ClickPhase(PhaseSelector* selector, tavo::Phase phase)
+// A box of a Phase, Watt/Kilo or Voltage group, by its position or the choice it stands for.
+template <typename Choice>
+inline void ClickChoice(ChoiceBoxes* boxes, Choice choice)
 {
-    ClickBox(selector->box(phase));
+    ClickBox(boxes->box(choice));
 }
 
-inline void ClickUnit(PowerUnitSelector* selector, tavo::PowerUnit unit)
+inline void ClickPhase(ChoiceBoxes* selector, tavo::Phase phase)
 {
-    ClickBox(selector->box(unit));
+    ClickChoice(selector, phase);
+}
+
+inline void ClickUnit(ChoiceBoxes* selector, tavo::PowerUnit unit)
+{
+    ClickChoice(selector, unit);
 }
 
 // Replaces a field's text by typing, as after selecting it all.

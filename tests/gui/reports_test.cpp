@@ -82,7 +82,7 @@ void ReportsTest::cleanup()
 
 void ReportsTest::computeVoltsOverOhms(const QString& volts, const QString& ohms)
 {
-    auto* amps = qobject_cast<AmpsPage*>(m_program->window().page(2));
+    auto* amps = qobject_cast<FormulaHostPage*>(m_program->window().page(2));
     ValueField* v = amps->subPage(0)->field("volts");
     ValueField* r = amps->subPage(0)->field("ohms");
     m_program->window().activateWindow();
@@ -240,7 +240,7 @@ void ReportsTest::reportWithEmptyBody()
 
 void ReportsTest::reportsOnTheHistoriesTab()
 {
-    m_program->openTab(kHistoriesTab);
+    m_program->openTab(Tabs::Histories);
     pressReports();
     clickInDialog("saveCalculation");
     QCOMPARE(m_program->prompts.messages, QStringList{"Nothing to save or add!"});
@@ -344,7 +344,7 @@ void ReportsTest::historiesFileAfterTwoSaves()
     computeVoltsOverOhms("20", "10");
     pressReports();
     clickInDialog("addToHistories");
-    QWidget* page = m_program->openTab(kHistoriesTab);
+    QWidget* page = m_program->openTab(Tabs::Histories);
     const QString file = m_program->file("histories");
     m_program->prompts.fileNames = {file, file + ".txt"};
     auto* save = page->findChild<QPushButton*>("save");
@@ -358,13 +358,13 @@ void ReportsTest::historiesFileAfterTwoSaves()
 
 void ReportsTest::noHistoriesToSave()
 {
-    QWidget* page = m_program->openTab(kHistoriesTab);
+    QWidget* page = m_program->openTab(Tabs::Histories);
     QTest::mouseClick(page->findChild<QPushButton*>("save"), Qt::LeftButton);
     QCOMPARE(m_program->prompts.messages, QStringList{"No histories to save!"});
     m_program->openTab(2);
     pressReports();
     clickInDialog("addToHistories");
-    m_program->openTab(kHistoriesTab);
+    m_program->openTab(Tabs::Histories);
     QCOMPARE(histories()->list()->count(), 2);
     QTest::mouseClick(page->findChild<QPushButton*>("erase"), Qt::LeftButton);
     QCOMPARE(histories()->list()->count(), 0);
@@ -376,7 +376,7 @@ void ReportsTest::noHistoriesToSave()
 void ReportsTest::unwritableHistoriesFile()
 {
     histories()->addHistory("H", "B");
-    QWidget* page = m_program->openTab(kHistoriesTab);
+    QWidget* page = m_program->openTab(Tabs::Histories);
     const QString path = m_program->file("missing/h.txt");
     m_program->prompts.fileNames = {path};
     QTest::mouseClick(page->findChild<QPushButton*>("save"), Qt::LeftButton);

@@ -27,9 +27,9 @@ private slots:
     void savedThroughTheReportChain();
 
 private:
-    ResistancePage* host() const
+    FormulaHostPage* host() const
     {
-        return qobject_cast<ResistancePage*>(m_program->window().page(4));
+        return qobject_cast<FormulaHostPage*>(m_program->window().page(4));
     }
     ValueField* field(int tab, const char* name) const { return host()->subPage(tab)->field(name); }
     QString result() const { return host()->resultDisplay()->text(); }

@@ -33,6 +33,11 @@ private:
         return qobject_cast<TransformerPage*>(m_program->window().page(5));
     }
     ValueField* field(const char* name) const { return page()->findChild<ValueField*>(name); }
+    ChoiceBoxes* unit() const { return page()->boxes("unit"); }
+    ChoiceBoxes* phase() const { return page()->boxes("phase"); }
+    // The phase boxes of this page: 1 and 3.
+    static constexpr int kSingle = 0;
+    static constexpr int kThree = 1;
     QString amps(const char* name) const { return page()->findChild<ColorStatic*>(name)->text(); }
 
     PageDriver::PageRun m_program;
@@ -50,11 +55,13 @@ void TransformerPageTest::cleanup()
 
 void TransformerPageTest::opensInWattsAndSinglePhase()
 {
-    QVERIFY(page()->powerUnitSelector()->box(PowerUnit::Watts)->isChecked());
-    QVERIFY(!page()->powerUnitSelector()->box(PowerUnit::Kilo)->isChecked());
-    QVERIFY(page()->phaseSelector()->box(Phase::Single)->isChecked());
-    QVERIFY(!page()->phaseSelector()->box(Phase::Three)->isChecked());
-    QVERIFY(!page()->phaseSelector()->box(Phase::DC));
+    QVERIFY(unit()->box(PowerUnit::Watts)->isChecked());
+    QVERIFY(!unit()->box(PowerUnit::Kilo)->isChecked());
+    QCOMPARE(phase()->count(), 2);
+    QCOMPARE(phase()->box(kSingle)->text(), QStringLiteral("&1"));
+    QCOMPARE(phase()->box(kThree)->text(), QStringLiteral("&3"));
+    QVERIFY(phase()->box(kSingle)->isChecked());
+    QVERIFY(!phase()->box(kThree)->isChecked());
     QCOMPARE(page()->findChild<QLabel*>("ratingLabel")->text(), QStringLiteral("&Watts"));
     QCOMPARE(Focused(), QStringLiteral("rating"));
     QCOMPARE(amps("primaryAmps"), QStringLiteral("0."));
@@ -110,10 +117,10 @@ void TransformerPageTest::currents()
     QFETCH(QString, ip);
     QFETCH(QString, is);
     if (kilo) {
-        ClickUnit(page()->powerUnitSelector(), PowerUnit::Kilo);
+        ClickUnit(unit(), PowerUnit::Kilo);
     }
     if (three) {
-        ClickPhase(page()->phaseSelector(), Phase::Three);
+        ClickChoice(phase(), kThree);
     }
     Type(field("rating"), rating);
     Type(field("primary"), ep);
@@ -125,11 +132,11 @@ void TransformerPageTest::currents()
 
 void TransformerPageTest::unitNamesTheRating()
 {
-    ClickUnit(page()->powerUnitSelector(), PowerUnit::Kilo);
+    ClickUnit(unit(), PowerUnit::Kilo);
     QCOMPARE(page()->findChild<QLabel*>("ratingLabel")->text(), QStringLiteral("&Kilo"));
     QCOMPARE(field("rating")->edit()->accessibleName(), QStringLiteral("Kilo"));
     QCOMPARE(Focused(), QStringLiteral("rating"));
-    ClickUnit(page()->powerUnitSelector(), PowerUnit::Watts);
+    ClickUnit(unit(), PowerUnit::Watts);
     QCOMPARE(page()->findChild<QLabel*>("ratingLabel")->text(), QStringLiteral("&Watts"));
 }
 
@@ -152,8 +159,8 @@ void TransformerPageTest::enterCycle()
 
 void TransformerPageTest::resetKeepsUnitAndPhase()
 {
-    ClickUnit(page()->powerUnitSelector(), PowerUnit::Kilo);
-    ClickPhase(page()->phaseSelector(), Phase::Three);
+    ClickUnit(unit(), PowerUnit::Kilo);
+    ClickChoice(phase(), kThree);
     Type(field("rating"), "10");
     Type(field("primary"), "480");
     Type(field("secondary"), "208");
@@ -163,8 +170,8 @@ void TransformerPageTest::resetKeepsUnitAndPhase()
         QCOMPARE(Shown(field(name)), QStringLiteral("0"));
     }
     QCOMPARE(amps("primaryAmps"), QStringLiteral("0."));
-    QVERIFY(page()->powerUnitSelector()->box(PowerUnit::Kilo)->isChecked());
-    QVERIFY(page()->phaseSelector()->box(Phase::Three)->isChecked());
+    QVERIFY(unit()->box(PowerUnit::Kilo)->isChecked());
+    QVERIFY(phase()->box(kThree)->isChecked());
 }
 
 void TransformerPageTest::activationFocusesTheRating()
@@ -178,7 +185,7 @@ void TransformerPageTest::activationFocusesTheRating()
 
 void TransformerPageTest::savedThroughTheReportChain()
 {
-    ClickUnit(page()->powerUnitSelector(), PowerUnit::Kilo);
+    ClickUnit(unit(), PowerUnit::Kilo);
     Type(field("rating"), "10");
     Type(field("primary"), "480");
     Type(field("secondary"), "240");

@@ -27,7 +27,10 @@ private slots:
     void savedThroughTheReportChain();
 
 private:
-    VoltsPage* host() const { return qobject_cast<VoltsPage*>(m_program->window().page(3)); }
+    FormulaHostPage* host() const
+    {
+        return qobject_cast<FormulaHostPage*>(m_program->window().page(3));
+    }
     ValueField* field(int tab, const char* name) const { return host()->subPage(tab)->field(name); }
     QString result() const { return host()->resultDisplay()->text(); }
 

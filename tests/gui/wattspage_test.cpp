@@ -27,7 +27,10 @@ private slots:
     void savedThroughTheReportChain();
 
 private:
-    WattsPage* host() const { return qobject_cast<WattsPage*>(m_program->window().page(1)); }
+    FormulaHostPage* host() const
+    {
+        return qobject_cast<FormulaHostPage*>(m_program->window().page(1));
+    }
     ValueField* field(int tab, const char* name) const { return host()->subPage(tab)->field(name); }
     QString result() const { return host()->resultDisplay()->text(); }
     QString resultName() const { return host()->findChild<QLabel*>("resultName")->text(); }

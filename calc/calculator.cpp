@@ -1,0 +1,140 @@
+#include "calculator.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace tavo {
+
+namespace {
+
+bool SameLetters(std::string_view a, std::string_view b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) ==
+               std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+}  // namespace
+
+int Input::optionIndex(std::string_view given) const
+{
+    for (size_t i = 0; i < options.size(); ++i) {
+        if (SameLetters(options[i].name, given)) {
+            return static_cast<int>(i);
+        }
+    }
+    const bool digits =
+        !given.empty() && given.size() < 4 && std::all_of(given.begin(), given.end(), [](char c) {
+            return std::isdigit(static_cast<unsigned char>(c));
+        });
+    if (digits) {
+        const auto position = static_cast<size_t>(std::stoul(std::string(given)));
+        if (position < options.size()) {
+            return static_cast<int>(position);
+        }
+    }
+    return -1;
+}
+
+int Calculator::inputIndex(std::string_view wanted) const
+{
+    for (size_t i = 0; i < inputs.size(); ++i) {
+        if (inputs[i].name == wanted) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+InputValues OpeningValues(const Calculator& calculator)
+{
+    InputValues values;
+    for (const Input& input : calculator.inputs) {
+        if (input.isField()) {
+            values.push_back({std::string(input.opening), 0});
+        } else {
+            values.push_back({{}, std::max(0, input.optionIndex(input.opening))});
+        }
+    }
+    return values;
+}
+
+Outcome Evaluate(const Calculator& calculator, InputValues values)
+{
+    const std::vector<Input>& inputs = calculator.inputs;
+    // Inputs not given keep their opening value; a choice beyond its list too.
+    const InputValues opening = OpeningValues(calculator);
+    for (size_t i = values.size(); i < inputs.size(); ++i) {
+        values.push_back(opening[i]);
+    }
+    values.resize(inputs.size());
+    for (size_t i = 0; i < inputs.size(); ++i) {
+        const int options = static_cast<int>(inputs[i].options.size());
+        if (!inputs[i].isField() && (values[i].choice < 0 || values[i].choice >= options)) {
+            values[i] = opening[i];
+        }
+    }
+    for (size_t i = 0; i < inputs.size(); ++i) {
+        if (inputs[i].isField() && inputs[i].isHeld()) {
+            values[i].text = HoldToLimits(values[i].text, inputs[i].limits);
+        }
+    }
+    Outcome outcome = calculator.compute(values);
+    outcome.shown.resize(inputs.size());
+    outcome.labels.resize(inputs.size());
+    outcome.presence.resize(inputs.size(), Presence::Shown);
+    for (size_t i = 0; i < inputs.size(); ++i) {
+        const Input& input = inputs[i];
+        if (outcome.shown[i].empty()) {
+            outcome.shown[i] = input.isField()
+                                   ? values[i].text
+                                   : std::string(input.options[size_t(values[i].choice)].name);
+        }
+        if (outcome.labels[i].empty()) {
+            outcome.labels[i] = std::string(input.label);
+        }
+    }
+    outcome.results.resize(calculator.results.size());
+    for (size_t i = 0; i < calculator.results.size(); ++i) {
+        ResultValue& result = outcome.results[i];
+        if (result.label.empty()) {
+            result.label = std::string(calculator.results[i].label);
+        }
+        result.name = SpokenName(result.label, calculator.results[i].group);
+    }
+    return outcome;
+}
+
+std::string SpokenName(std::string_view label, std::string_view group)
+{
+    std::string name(group);
+    bool space = !name.empty();
+    for (const char c : label) {
+        if (c == '&') {
+            continue;
+        }
+        if (c == ' ') {
+            space = !name.empty();
+            continue;
+        }
+        if (space) {
+            name += ' ';
+            space = false;
+        }
+        name += c;
+    }
+    return name;
+}
+
+const Calculator* FindCalculator(std::string_view name)
+{
+    for (const Calculator* calculator : AllCalculators()) {
+        if (calculator->name == name) {
+            return calculator;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace tavo

@@ -1,0 +1,138 @@
+#pragma once
+
+// Every calculator of the program is described once, here in the calculation library: its
+// command-line name, its inputs with the labels the page shows, its named results and one compute
+// function. The window builds its controls from the description and tavo-calc runs it, so both
+// show the same texts for the same inputs.
+//
+// Field texts and report lines are single-byte Windows-1252, as they are stored; labels, option
+// names and result texts are UTF-8 display text.
+
+#include "numbertext.h"
+#include "report.h"
+
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavo {
+
+enum class InputKind {
+    Number,   // a value field: any text, stepped by its spinner within its limits
+    Percent,  // a narrow percentage field such as the power factor, held to its limits
+    Choice,   // one entry of a drop-down list
+    OneOf,    // one of a row of check boxes, such as the phase
+};
+
+// One entry of a choice: the name the command line takes, and the caption the page shows with
+// its mnemonic (the name itself when empty).
+struct Option
+{
+    std::string_view name;
+    std::string_view label = {};
+
+    std::string_view caption() const { return label.empty() ? name : label; }
+};
+
+struct Input
+{
+    std::string_view name;  // the command line's name and the control's object name: "volts"
+    InputKind kind = InputKind::Number;
+    std::string_view label;  // as the page shows it, with its mnemonic: "&Voltage"
+    // Goes before the label in the input's spoken name where two inputs share a label: "Primary".
+    std::string_view group = {};
+    std::string_view opening = {};  // the text when the page opens; for a choice, an option name
+    std::optional<std::string_view> reset = {};  // none: Reset leaves the input as it is
+    StepLimits limits = kValueFieldLimits;       // fields: what the spinner keeps to
+    bool held = false;  // a field brought back inside its limits at every recompute
+    std::span<const Option> options = {};  // choices, in their order
+
+    bool isField() const { return kind == InputKind::Number || kind == InputKind::Percent; }
+    bool isHeld() const { return kind == InputKind::Percent || held; }
+    // The option named `name` (any case) or at that position; -1 when there is none.
+    int optionIndex(std::string_view name) const;
+};
+
+struct Result
+{
+    std::string_view label;       // beside the result on the page: "Amps"
+    std::string_view group = {};  // where two results share a label: "Primary"
+    bool coloured = false;        // shown on a colour, cyan unless the calculation says red
+};
+
+// What one input holds: a field's text as typed, or a choice's position in its list.
+struct InputValue
+{
+    std::string text;
+    int choice = 0;
+};
+using InputValues = std::vector<InputValue>;
+
+struct Colour
+{
+    unsigned char red = 0;
+    unsigned char green = 0;
+    unsigned char blue = 0;
+    friend bool operator==(const Colour&, const Colour&) = default;
+};
+inline constexpr Colour kCyan{0, 255, 255};
+inline constexpr Colour kRed{255, 0, 0};
+
+enum class Presence {
+    Shown,
+    Hidden,    // hidden with its label, as the power factor in DC
+    Disabled,  // shown but out of use
+};
+
+struct ResultValue
+{
+    std::string text = {};
+    std::string label = {};  // the description's label unless the calculation renames it ("Kilo")
+    std::string name = {};   // the label with its group: "Primary Amps"
+    Colour colour = kCyan;
+};
+
+// One recompute: what the page shows afterwards and the report it keeps.
+struct Outcome
+{
+    std::vector<std::string> shown = {};  // every input's text: fields as shown, choices' names
+    std::vector<std::string> labels =
+        {};                               // every input's label, renamed where the calculation says
+    std::vector<Presence> presence = {};  // every input's presence
+    std::vector<ResultValue> results = {};  // in the order of the description's results
+    ReportLines report = {};
+};
+
+struct Calculator
+{
+    std::string_view name;     // on the command line: "amps.pe", "xformer"
+    std::string_view summary;  // one line for the command line's list
+    std::vector<Input> inputs = {};
+    std::vector<Result> results = {};
+    // From the values, every held field already inside its limits, to the outcome. It fills what
+    // it knows; Evaluate completes the rest from the description.
+    std::function<Outcome(const InputValues&)> compute = {};
+
+    // The input named `name`; -1 when there is none.
+    int inputIndex(std::string_view name) const;
+};
+
+// The values of a page that has just opened.
+InputValues OpeningValues(const Calculator& calculator);
+
+// One recompute: the held fields brought inside their limits, the calculation, and the outcome
+// completed with every input's shown text, label and presence and every result's label and name.
+Outcome Evaluate(const Calculator& calculator, InputValues values);
+
+// The label's text as a screen reader names the control: no mnemonic, single spaces, the group
+// in front.
+std::string SpokenName(std::string_view label, std::string_view group = {});
+
+// Every calculator, in the order the command line lists them.
+std::span<const Calculator* const> AllCalculators();
+const Calculator* FindCalculator(std::string_view name);
+
+}  // namespace tavo

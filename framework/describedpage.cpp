@@ -1,0 +1,357 @@
+#include "describedpage.h"
+
+#include "choiceboxes.h"
+#include "colorstatic.h"
+#include "pagewidgets.h"
+#include "reporttexts.h"
+#include "valuefield.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScopedValueRollback>
+#include <QSignalBlocker>
+
+DescribedPage::DescribedPage(const PageContext& context, QWidget* parent,
+                             const tavo::Calculator& calculator, Controls controls)
+    : CalculatorPage(context, parent), m_calculator(calculator)
+{
+    setObjectName(UiText(calculator.name));
+    m_inputs.resize(calculator.inputs.size());
+    m_presence.assign(calculator.inputs.size(), tavo::Presence::Shown);
+    for (int i = 0; i < static_cast<int>(calculator.inputs.size()); ++i) {
+        buildInput(i, controls);
+        setValue(i, calculator.inputs[size_t(i)].opening);
+    }
+    if (controls == Controls::All) {
+        buildResults();
+    }
+}
+
+DescribedPage::~DescribedPage()
+{
+    // Controls losing the focus while the page goes away must not recompute a half-destroyed page.
+    for (const InputControls& input : m_inputs) {
+        for (QObject* control :
+             {static_cast<QObject*>(input.field), static_cast<QObject*>(input.list),
+              static_cast<QObject*>(input.boxes)}) {
+            if (control) {
+                control->disconnect(this);
+            }
+        }
+        if (input.field) {
+            input.field->edit()->removeEventFilter(this);
+        }
+    }
+}
+
+void DescribedPage::buildInput(int index, Controls controls)
+{
+    const tavo::Input& input = m_calculator.inputs[size_t(index)];
+    InputControls& built = m_inputs[size_t(index)];
+    const QString name = UiText(input.name);
+    const QString spoken = QString::fromStdString(tavo::SpokenName(input.label, input.group));
+    if (input.isField()) {
+        built.field = input.kind == tavo::InputKind::Percent
+                          ? new PfField(name, this, input.limits)
+                          : new ValueField(name, this, input.limits);
+        built.field->setAccessibleLabel(spoken);
+        built.field->edit()->installEventFilter(this);
+        m_cycle.push_back(index);
+        ValueField* field = built.field;
+        connect(field, &ValueField::focusLost, this, &DescribedPage::recompute);
+        connect(field, &ValueField::spinnerAction, this, [this, field](tavo::ScrollCode code) {
+            readFields();
+            field->step(code);
+            recompute();
+        });
+    } else if (controls == Controls::FieldsOnly) {
+        return;
+    } else if (input.kind == tavo::InputKind::Choice) {
+        built.list = new QComboBox(this);
+        built.list->setObjectName(name);
+        built.list->setAccessibleName(spoken);
+        for (const tavo::Option& option : input.options) {
+            built.list->addItem(UiText(option.caption()));
+        }
+        connect(built.list, &QComboBox::currentIndexChanged, this, &DescribedPage::recompute);
+    } else {
+        built.boxes = new ChoiceBoxes(input, this);
+        connect(built.boxes, &ChoiceBoxes::clicked, this,
+                [this, index](int option) { onBoxClicked(index, option); });
+        return;  // the group's frame carries its label
+    }
+    built.label = new QLabel(UiText(input.label), this);
+    built.label->setObjectName(name + QStringLiteral("Label"));
+    built.label->setBuddy(control(index));
+}
+
+void DescribedPage::buildResults()
+{
+    for (const tavo::Result& result : m_calculator.results) {
+        const QString name = QString::fromStdString(tavo::SpokenName(result.label, result.group));
+        m_results.push_back(MakeResultDisplay(this, name, result.coloured));
+        m_resultLabels.push_back(new QLabel(UiText(result.label), this));
+    }
+}
+
+const DescribedPage::InputControls& DescribedPage::controls(std::string_view name) const
+{
+    static const InputControls kNone;
+    const int index = m_calculator.inputIndex(name);
+    return index >= 0 ? m_inputs[size_t(index)] : kNone;
+}
+
+ValueField* DescribedPage::field(std::string_view name) const
+{
+    return controls(name).field;
+}
+
+QComboBox* DescribedPage::list(std::string_view name) const
+{
+    return controls(name).list;
+}
+
+ChoiceBoxes* DescribedPage::boxes(std::string_view name) const
+{
+    return controls(name).boxes;
+}
+
+QLabel* DescribedPage::label(std::string_view name) const
+{
+    return controls(name).label;
+}
+
+QWidget* DescribedPage::control(int index) const
+{
+    const InputControls& input = m_inputs[size_t(index)];
+    if (input.field) {
+        return input.field->edit();
+    }
+    if (input.list) {
+        return input.list;
+    }
+    return input.boxes ? input.boxes->box(input.boxes->current()) : nullptr;
+}
+
+void DescribedPage::attach(QWidget* part, std::string_view input)
+{
+    const int index = m_calculator.inputIndex(input);
+    if (index >= 0) {
+        m_inputs[size_t(index)].parts.append(part);
+    }
+}
+
+void DescribedPage::setValue(int index, std::string_view value)
+{
+    const tavo::Input& input = m_calculator.inputs[size_t(index)];
+    const InputControls& built = m_inputs[size_t(index)];
+    if (built.field) {
+        built.field->setText(FromWindows1252(std::string(value)));
+        built.field->writeControl();
+    } else if (built.list) {
+        // The recompute that follows a change of value is the caller's.
+        const QSignalBlocker quiet(built.list);
+        built.list->setCurrentIndex(std::max(0, input.optionIndex(value)));
+    } else if (built.boxes) {
+        built.boxes->setCurrent(std::max(0, input.optionIndex(value)));
+    }
+}
+
+tavo::InputValue DescribedPage::suppliedValue(int index) const
+{
+    return tavo::OpeningValues(m_calculator)[size_t(index)];
+}
+
+tavo::InputValues DescribedPage::values()
+{
+    tavo::InputValues values;
+    for (int i = 0; i < static_cast<int>(m_inputs.size()); ++i) {
+        const InputControls& built = m_inputs[size_t(i)];
+        if (built.field) {
+            values.push_back({ToWindows1252(built.field->text())});
+        } else if (built.list) {
+            values.push_back({{}, built.list->currentIndex()});
+        } else if (built.boxes) {
+            values.push_back({{}, built.boxes->current()});
+        } else {
+            values.push_back(suppliedValue(i));
+        }
+    }
+    return values;
+}
+
+void DescribedPage::readFields()
+{
+    for (const InputControls& input : m_inputs) {
+        if (input.field) {
+            input.field->readControl();
+        }
+    }
+}
+
+void DescribedPage::recompute()
+{
+    if (m_recomputing) {
+        return;
+    }
+    const QScopedValueRollback guard(m_recomputing, true);
+    readFields();
+    display(tavo::Evaluate(m_calculator, values()));
+}
+
+void DescribedPage::display(const tavo::Outcome& outcome)
+{
+    for (size_t i = 0; i < m_inputs.size(); ++i) {
+        const InputControls& input = m_inputs[i];
+        if (input.field && ToWindows1252(input.field->text()) != outcome.shown[i]) {
+            input.field->setText(FromWindows1252(outcome.shown[i]));
+            input.field->writeControl();
+        }
+        const QString label = UiText(outcome.labels[i]);
+        if (input.label && input.label->text() != label) {
+            input.label->setText(label);
+            const tavo::Input& described = m_calculator.inputs[i];
+            const QString spoken =
+                QString::fromStdString(tavo::SpokenName(outcome.labels[i], described.group));
+            if (input.field) {
+                input.field->setAccessibleLabel(spoken);
+            } else if (input.list) {
+                input.list->setAccessibleName(spoken);
+            }
+        }
+        m_presence[i] = outcome.presence[i];
+        const bool visible = outcome.presence[i] != tavo::Presence::Hidden;
+        const bool enabled = outcome.presence[i] != tavo::Presence::Disabled;
+        QList<QWidget*> widgets = input.parts;
+        for (QWidget* widget :
+             {static_cast<QWidget*>(input.field), static_cast<QWidget*>(input.list),
+              static_cast<QWidget*>(input.boxes), static_cast<QWidget*>(input.label)}) {
+            if (widget) {
+                widgets.append(widget);
+            }
+        }
+        for (QWidget* widget : widgets) {
+            widget->setVisible(visible);
+            widget->setEnabled(enabled);
+        }
+    }
+    for (size_t r = 0; r < m_results.size(); ++r) {
+        const tavo::ResultValue& value = outcome.results[r];
+        m_results[r]->setText(QString::fromStdString(value.text));
+        m_results[r]->setCursorPosition(0);
+        if (auto* coloured = qobject_cast<ColorStatic*>(m_results[r])) {
+            coloured->setColor(QColor(value.colour.red, value.colour.green, value.colour.blue));
+        }
+        const QString label = UiText(value.label);
+        if (m_resultLabels[r]->text() != label) {
+            m_resultLabels[r]->setText(label);
+            m_results[r]->setAccessibleName(QString::fromStdString(value.name));
+        }
+    }
+    setReport(outcome.report);
+}
+
+void DescribedPage::open()
+{
+    focusFirst();
+    recompute();
+}
+
+void DescribedPage::focusFirst()
+{
+    if (!m_cycle.empty()) {
+        focusInput(0);
+    }
+}
+
+void DescribedPage::focusInput(int position)
+{
+    if (QWidget* target = control(m_cycle[size_t(position)])) {
+        target->setFocus(Qt::OtherFocusReason);
+    }
+    // The focus may already be there, or the window not yet active: keep the cycle moving.
+    m_nextFocus = nextAfter(position);
+}
+
+void DescribedPage::restoreFocus()
+{
+    QWidget* last = focusWidget();
+    if (last && isAncestorOf(last) && last->isVisibleTo(this)) {
+        last->setFocus(Qt::OtherFocusReason);
+    } else {
+        focusFirst();
+    }
+}
+
+bool DescribedPage::inCycle(int position) const
+{
+    const int index = m_cycle[size_t(position)];
+    const QWidget* target = control(index);
+    return m_presence[size_t(index)] == tavo::Presence::Shown && target &&
+           target->isVisibleTo(this);
+}
+
+int DescribedPage::nextAfter(int position) const
+{
+    const int count = static_cast<int>(m_cycle.size());
+    int next = (position + 1) % count;
+    for (int tries = 0; tries < count && !inCycle(next); ++tries) {
+        next = (next + 1) % count;
+    }
+    return next;
+}
+
+bool DescribedPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        for (size_t position = 0; position < m_cycle.size(); ++position) {
+            if (control(m_cycle[position]) == watched) {
+                m_nextFocus = nextAfter(int(position));
+            }
+        }
+    }
+    return CalculatorPage::eventFilter(watched, event);
+}
+
+void DescribedPage::onBoxClicked(int index, int option)
+{
+    m_inputs[size_t(index)].boxes->setCurrent(option);
+    focusFirst();
+    recompute();
+}
+
+void DescribedPage::activatePage()
+{
+    if (!m_cycle.empty()) {
+        focusFirst();
+    } else if (!m_inputs.empty() && control(0)) {
+        control(0)->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void DescribedPage::resetPage()
+{
+    for (size_t i = 0; i < m_inputs.size(); ++i) {
+        if (const auto reset = m_calculator.inputs[i].reset) {
+            setValue(int(i), *reset);
+        }
+    }
+    recompute();
+    restoreFocus();
+}
+
+void DescribedPage::enterKey()
+{
+    if (m_cycle.empty()) {
+        return;
+    }
+    readFields();
+    int target = m_nextFocus;
+    if (!inCycle(target)) {
+        target = nextAfter(target);
+    }
+    focusInput(target);
+    recompute();
+}

@@ -1,0 +1,135 @@
+#pragma once
+
+// Every page built from a calculator's description, reached and driven as a user does: its main
+// tab, the inner tab of a formula, typing into fields, choosing from lists and boxes, Enter.
+
+#include "calculator.h"
+#include "choiceboxes.h"
+#include "describedpage.h"
+#include "formula.h"
+#include "pagedriver.h"
+#include "pagetable.h"
+#include "pagewidgets.h"
+
+#include <QComboBox>
+#include <QMap>
+
+namespace PageDriver {
+
+struct PagePlace
+{
+    int tab = -1;
+    int formulaTab = -1;  // on a page of formulas
+};
+
+inline FormulaHostPage* HostOf(const QWidget* page)
+{
+    for (QWidget* up = page ? page->parentWidget() : nullptr; up; up = up->parentWidget()) {
+        if (auto* host = qobject_cast<FormulaHostPage*>(up)) {
+            return host;
+        }
+    }
+    return nullptr;
+}
+
+// Where each calculator's page is, found once by opening every tab of a program.
+inline const QMap<QString, PagePlace>& DescribedPlaces()
+{
+    static const QMap<QString, PagePlace> places = [] {
+        QMap<QString, PagePlace> found;
+        ProgramUnderTest program;
+        for (int tab = 0; tab < Tabs::Count; ++tab) {
+            QWidget* page = program.openTab(tab);
+            if (auto* host = qobject_cast<FormulaHostPage*>(page)) {
+                for (int inner = 0; inner < host->formulaTabs()->count(); ++inner) {
+                    OpenFormula(host, inner);
+                    found[UiText(host->subPage(inner)->calculator().name)] = {tab, inner};
+                }
+            } else if (auto* described = qobject_cast<DescribedPage*>(page)) {
+                found[UiText(described->calculator().name)] = {tab, -1};
+            }
+        }
+        return found;
+    }();
+    return places;
+}
+
+// The page of a calculator, opened in `program` as a user opens it.
+inline DescribedPage* OpenDescribed(ProgramUnderTest& program, const QString& calculator)
+{
+    const PagePlace place = DescribedPlaces().value(calculator);
+    QWidget* page = program.openTab(place.tab);
+    if (auto* host = qobject_cast<FormulaHostPage*>(page)) {
+        OpenFormula(host, place.formulaTab);
+        return host->subPage(place.formulaTab);
+    }
+    return qobject_cast<DescribedPage*>(page);
+}
+
+// The choice boxes of an input: the page's own, or the host's Phase and Watt/Kilo.
+inline ChoiceBoxes* BoxesOf(DescribedPage* page, std::string_view input)
+{
+    if (ChoiceBoxes* own = page->boxes(input)) {
+        return own;
+    }
+    FormulaHostPage* host = HostOf(page);
+    if (!host) {
+        return nullptr;
+    }
+    return input == tavo::kPhaseInput       ? host->phaseSelector()
+           : input == tavo::kPowerUnitInput ? host->powerUnitSelector()
+                                            : nullptr;
+}
+
+// Chooses an option of a list or a row of boxes by its name, as a click would.
+inline void Choose(DescribedPage* page, const tavo::Input& input, const QString& option)
+{
+    const int index = input.optionIndex(option.toStdString());
+    QVERIFY2(index >= 0, qPrintable(option));
+    if (QComboBox* list = page->list(input.name)) {
+        list->setCurrentIndex(index);
+    } else {
+        ClickChoice(BoxesOf(page, input.name), index);
+    }
+}
+
+// Sets the inputs as a user does: the choices first, then the fields typed, then Enter.
+inline void Enter(ProgramUnderTest& program, DescribedPage* page,
+                  const QList<QPair<QString, QString>>& inputs)
+{
+    const tavo::Calculator& calculator = page->calculator();
+    for (const bool fields : {false, true}) {
+        for (const auto& [name, text] : inputs) {
+            const int index = calculator.inputIndex(name.toStdString());
+            QVERIFY2(index >= 0, qPrintable(name));
+            const tavo::Input& input = calculator.inputs[size_t(index)];
+            if (input.isField() && fields) {
+                Type(page->field(input.name), text);
+            } else if (!input.isField() && !fields) {
+                Choose(page, input, text);
+            }
+        }
+    }
+    program.pressEnter();
+}
+
+// The tab page that shows a described page's results: the host of a formula, else the page.
+inline QWidget* ResultsPage(DescribedPage* page)
+{
+    QWidget* host = HostOf(page);
+    return host ? host : page;
+}
+
+// The results the page shows, by their spoken names.
+inline QMap<QString, QString> ShownResults(DescribedPage* page)
+{
+    QMap<QString, QString> shown;
+    for (const QLineEdit* display : ResultsPage(page)->findChildren<QLineEdit*>()) {
+        if (display->isReadOnly() && !display->accessibleName().isEmpty()) {
+            shown[display->accessibleName()] = display->text();
+        }
+    }
+    return shown;
+}
+
+}  // namespace PageDriver
