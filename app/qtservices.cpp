@@ -1,6 +1,5 @@
 #include "qtservices.h"
 
-#include "csavefile.h"
 #include "programdirectory.h"
 #include "soundplayer.h"
 
@@ -31,32 +30,17 @@ void QtPrompts::warning(QWidget* parent, const QString& text)
     box.exec();
 }
 
+bool QtPrompts::question(QWidget* parent, const QString& text)
+{
+    return QMessageBox::question(parent, kCaption, text) == QMessageBox::Yes;
+}
+
 QString QtPrompts::saveFileName(QWidget* parent, const QString& initialName)
 {
-    QString start = initialName;
-    for (;;) {
-        // Reports are added to an existing file, never written over it: our own question.
-        const QString chosen = QFileDialog::getSaveFileName(
-            parent, QCoreApplication::translate("QtPrompts", "Save As"), start,
-            QStringLiteral("txt (*.txt)"), nullptr, QFileDialog::DontConfirmOverwrite);
-        if (chosen.isEmpty()) {
-            return {};
-        }
-        const QString target = ReportFilePath(chosen);
-        if (!QFileInfo::exists(target)) {
-            return chosen;
-        }
-        const auto answer = QMessageBox::question(
-            parent, kCaption,
-            QCoreApplication::translate("QtPrompts",
-                                        "%1 already exists.\nThe new text will be added at its "
-                                        "end; nothing in it is replaced. Add to this file?")
-                .arg(QDir::toNativeSeparators(target)));
-        if (answer == QMessageBox::Yes) {
-            return chosen;
-        }
-        start = chosen;
-    }
+    // Whether to add to a file that exists is asked by the writer, not by the dialog.
+    return QFileDialog::getSaveFileName(parent, QCoreApplication::translate("QtPrompts", "Save As"),
+                                        initialName, QStringLiteral("txt (*.txt)"), nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
 }
 
 std::unique_ptr<QPrinter> QtPrinterChooser::choose(QWidget* parent, const PrintRequest& request)

@@ -13,6 +13,7 @@ class QtPrompts : public Prompts
 public:
     void message(QWidget* parent, const QString& text) override;
     void warning(QWidget* parent, const QString& text) override;
+    bool question(QWidget* parent, const QString& text) override;
     QString saveFileName(QWidget* parent, const QString& initialName) override;
 };
 

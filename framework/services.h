@@ -4,6 +4,8 @@
 // dialog, the printer, sounds, the report files and the program's folders. The program installs
 // the real ones; tests install recorders.
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <memory>
@@ -23,9 +25,11 @@ public:
     virtual void message(QWidget* parent, const QString& text) = 0;
     // The same for a failure the user must know about.
     virtual void warning(QWidget* parent, const QString& text) = 0;
+    // A question the user answers with Yes or No; true for Yes.
+    virtual bool question(QWidget* parent, const QString& text) = 0;
     // The Save As dialog for a report or histories file, starting at `initialName`; the chosen
-    // path, or empty when the user cancelled. A file that exists is confirmed with the user,
-    // who is told that the new text will be added at its end.
+    // path, or empty when the user cancelled. It asks nothing about a file that exists: the
+    // writer decides that.
     virtual QString saveFileName(QWidget* parent, const QString& initialName) = 0;
 };
 
@@ -62,6 +66,8 @@ public:
     virtual ~ReportDesk() = default;
     // Asks for a file and appends the report; false when cancelled or not written.
     virtual bool saveCalculation(QWidget* parent, const tavo::ReportText& report) = 0;
+    // Asks for a file and appends the histories, one entry to a line.
+    virtual bool saveHistories(QWidget* parent, const QList<QByteArray>& entries) = 0;
     virtual bool writeHandOff(QWidget* parent, const tavo::ReportText& report) = 0;
     // Fills a cleared record from the hand-off file.
     virtual bool readHandOff(QWidget* parent, tavo::ReportText& report) = 0;

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 QString ReportFilePath(const QString& chosen)
 {
@@ -38,17 +39,61 @@ QByteArray CSaveFile::ReportFileBytes(const tavo::ReportText& report)
     return QByteArray(text.data(), qsizetype(text.size()));
 }
 
+QByteArray CSaveFile::HistoriesFileBytes(const QList<QByteArray>& entries)
+{
+    QByteArray bytes;
+    for (const QByteArray& entry : entries) {
+        bytes += "\r\n" + entry;
+    }
+    return bytes;
+}
+
+QString CSaveFile::ChooseFile(QWidget* parent)
+{
+    QString start = QStringLiteral("MyReport");
+    for (;;) {
+        const QString chosen = m_prompts.saveFileName(parent, start);
+        if (chosen.isEmpty()) {
+            return {};
+        }
+        const QString path = ReportFilePath(chosen);
+        // Reports are added to an existing file, never written over it; the user says so.
+        if (!QFileInfo::exists(path) ||
+            m_prompts.question(parent,
+                               QCoreApplication::translate(
+                                   "CSaveFile", "%1 already exists.\nThe new text will be added "
+                                                "at its end; nothing in it is replaced. Add to "
+                                                "this file?")
+                                   .arg(QDir::toNativeSeparators(path)))) {
+            return path;
+        }
+        start = chosen;
+    }
+}
+
 bool CSaveFile::SaveCalculation(QWidget* parent, const tavo::ReportText& report)
 {
-    const QString chosen = m_prompts.saveFileName(parent, QStringLiteral("MyReport"));
-    if (chosen.isEmpty()) {
+    return appendToChosenFile(
+        parent, ReportFileBytes(report),
+        QCoreApplication::translate("CSaveFile", "The report was not saved."));
+}
+
+bool CSaveFile::SaveHistories(QWidget* parent, const QList<QByteArray>& entries)
+{
+    return appendToChosenFile(
+        parent, HistoriesFileBytes(entries),
+        QCoreApplication::translate("CSaveFile", "The histories were not saved."));
+}
+
+bool CSaveFile::appendToChosenFile(QWidget* parent, const QByteArray& bytes, const QString& failure)
+{
+    const QString path = ChooseFile(parent);
+    if (path.isEmpty()) {
         return false;
     }
-    const QString path = ReportFilePath(chosen);
     QString error;
-    if (!AppendToFile(path, ReportFileBytes(report), &error)) {
-        tell(parent, QCoreApplication::translate("CSaveFile", "The report was not saved."), path,
-             error);
+    if (!AppendToFile(path, bytes, &error)) {
+        tell(parent, failure, path, error);
         return false;
     }
     return true;

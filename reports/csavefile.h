@@ -6,6 +6,7 @@
 #include "reporttext.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 class Prompts;
@@ -28,9 +29,17 @@ public:
 
     // What one saved report adds to a report file: CR LF, header, CR LF, body, trailer.
     static QByteArray ReportFileBytes(const tavo::ReportText& report);
+    // What saving the histories adds: CR LF before each entry.
+    static QByteArray HistoriesFileBytes(const QList<QByteArray>& entries);
 
-    // Asks for a file (initial name "MyReport") and appends the report; true when it was saved.
+    // The file to add to: asked for (initial name "MyReport"), with ".txt" added where the name
+    // lacks it; a file that exists is used only when the user agrees to add to its end, else
+    // the user is asked again. Empty when the user cancelled.
+    QString ChooseFile(QWidget* parent);
+    // Asks for a file and appends the report; true when it was saved.
     bool SaveCalculation(QWidget* parent, const tavo::ReportText& report);
+    // Asks for a file and appends the histories; true when they were saved.
+    bool SaveHistories(QWidget* parent, const QList<QByteArray>& entries);
     // The record's raw 480 bytes, replacing what the hand-off file held.
     bool WriteHandOff(QWidget* parent, const tavo::ReportText& report);
     // A cleared record filled from the hand-off file (created empty when missing).
@@ -39,6 +48,7 @@ public:
     bool EmptyHandOff(QWidget* parent);
 
 private:
+    bool appendToChosenFile(QWidget* parent, const QByteArray& bytes, const QString& failure);
     void tell(QWidget* parent, const QString& what, const QString& path, const QString& error);
 
     Prompts& m_prompts;

@@ -15,6 +15,11 @@ bool FileReportDesk::saveCalculation(QWidget* parent, const tavo::ReportText& re
     return m_files.SaveCalculation(parent, report);
 }
 
+bool FileReportDesk::saveHistories(QWidget* parent, const QList<QByteArray>& entries)
+{
+    return m_files.SaveHistories(parent, entries);
+}
+
 bool FileReportDesk::writeHandOff(QWidget* parent, const tavo::ReportText& report)
 {
     return m_files.WriteHandOff(parent, report);

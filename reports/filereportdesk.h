@@ -16,6 +16,7 @@ public:
     const CSaveFile& files() const { return m_files; }
 
     bool saveCalculation(QWidget* parent, const tavo::ReportText& report) override;
+    bool saveHistories(QWidget* parent, const QList<QByteArray>& entries) override;
     bool writeHandOff(QWidget* parent, const tavo::ReportText& report) override;
     bool readHandOff(QWidget* parent, tavo::ReportText& report) override;
     bool emptyHandOff(QWidget* parent) override;

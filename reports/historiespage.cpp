@@ -1,12 +1,11 @@
 #include "historiespage.h"
 
-#include "csavefile.h"
 #include "dialogunits.h"
 #include "pagemessage.h"
+#include "pagewidgets.h"
 #include "reporttext.h"
 #include "reporttexts.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -27,14 +26,7 @@ HistoriesPage::HistoriesPage(const PageContext& context, QWidget* parent)
 {
     setObjectName(QStringLiteral("historiesPage"));
     const DialogUnits du(this);
-    auto* title = new QLabel(tr("Calculation Histories"), this);
-    title->setObjectName(QStringLiteral("title"));
-    QFont font = title->font();
-    font.setBold(true);
-    font.setPointSizeF(font.pointSizeF() * 1.4);
-    title->setFont(font);
-    title->setAlignment(Qt::AlignCenter);
-    title->setGeometry(du.rect(105, 7, 147, 18));
+    MakeHeading(tr("Calculation Histories"), this)->setGeometry(du.rect(105, 7, 147, 18));
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("histories"));
@@ -111,25 +103,11 @@ void HistoriesPage::replay()
 
 void HistoriesPage::save()
 {
-    Prompts& prompts = *context().services->prompts;
     if (m_list->count() == 0) {
-        prompts.message(this, tr("No histories to save!"));
+        context().services->prompts->message(this, tr("No histories to save!"));
         return;
     }
-    const QString chosen = prompts.saveFileName(this, QStringLiteral("MyReport"));
-    if (chosen.isEmpty()) {
-        return;
-    }
-    QByteArray bytes;
-    for (const QByteArray& entry : entries()) {
-        bytes += "\r\n" + entry;
-    }
-    const QString path = ReportFilePath(chosen);
-    QString error;
-    if (!AppendToFile(path, bytes, &error)) {
-        prompts.warning(this, tr("The histories were not saved.\n\nFile: %1\n%2")
-                                  .arg(QDir::toNativeSeparators(path), error));
-    }
+    context().services->reports->saveHistories(this, entries());
 }
 
 void HistoriesPage::erase()

@@ -25,6 +25,8 @@ public:
 
 protected:
     bool pageMessage(PageMessage& message) override;
+    // The Histories tab prints no screen: Print Screen does nothing here.
+    void printScreen() override {}
 
 private:
     void save();

@@ -55,6 +55,7 @@ private slots:
     void reportFileNames_data();
     void reportFileNames();
     void unwritableReportFileSavesNothing();
+    void existingFileIsAddedToOnlyWhenTheUserSaysSo();
     void historiesFileAfterTwoSaves();
     void noHistoriesToSave();
     void unwritableHistoriesFile();
@@ -334,6 +335,42 @@ void ReportsTest::unwritableReportFileSavesNothing()
     QVERIFY(m_program->prompts.warnings[0].contains(QDir::toNativeSeparators(path)));
     QVERIFY(!QFile::exists(path));
     QCOMPARE(histories()->list()->count(), 0);  // nothing reported as saved
+}
+
+void ReportsTest::existingFileIsAddedToOnlyWhenTheUserSaysSo()
+{
+    computeVoltsOverOhms("120", "10");
+    const QString kept = m_program->file("kept.txt");
+    const QString fresh = m_program->file("fresh.txt");
+    QFile file(kept);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("before");
+    file.close();
+    // No: the dialog comes back at the name chosen, and a new file is written instead.
+    m_program->prompts.fileNames = {kept, fresh};
+    m_program->prompts.answers = {false};
+    pressReports();
+    clickInDialog("saveCalculation");
+    QCOMPARE(m_program->prompts.questions.size(), 1);
+    QVERIFY(m_program->prompts.questions[0].contains(QDir::toNativeSeparators(kept)));
+    QVERIFY(m_program->prompts.questions[0].contains("added at its end"));
+    QCOMPARE(m_program->prompts.initialNames, (QStringList{"MyReport", kept}));
+    QCOMPARE(ReadFile(kept), QByteArray("before"));
+    QCOMPARE(ReadFile(fresh), "\r\n" + kHeader + "\r\n12.=120 \xF7 10 ");
+    // Yes: added at the end of what the file held; a new file is not asked about.
+    m_program->prompts.fileNames = {m_program->file("kept")};
+    m_program->prompts.answers = {true};
+    pressReports();
+    clickInDialog("saveCalculation");
+    QCOMPARE(m_program->prompts.questions.size(), 2);
+    QCOMPARE(ReadFile(kept), "before\r\n" + kHeader + "\r\n12.=120 \xF7 10 ");
+    // The histories go through the same question.
+    QWidget* page = m_program->openTab(Tabs::Histories);
+    m_program->prompts.fileNames = {kept};
+    m_program->prompts.answers = {false};
+    QTest::mouseClick(page->findChild<QPushButton*>("save"), Qt::LeftButton);
+    QCOMPARE(m_program->prompts.questions.size(), 3);
+    QCOMPARE(ReadFile(kept), "before\r\n" + kHeader + "\r\n12.=120 \xF7 10 ");
 }
 
 void ReportsTest::historiesFileAfterTwoSaves()

@@ -23,6 +23,12 @@ void RecordingPrompts::warning(QWidget*, const QString& text)
     warnings.append(text);
 }
 
+bool RecordingPrompts::question(QWidget*, const QString& text)
+{
+    questions.append(text);
+    return answers.isEmpty() || answers.takeFirst();
+}
+
 QString RecordingPrompts::saveFileName(QWidget*, const QString& initialName)
 {
     initialNames.append(initialName);

@@ -22,11 +22,15 @@ class RecordingPrompts : public Prompts
 public:
     void message(QWidget* parent, const QString& text) override;
     void warning(QWidget* parent, const QString& text) override;
+    // Answers with the next of `answers` (Yes when none is left) and records the question.
+    bool question(QWidget* parent, const QString& text) override;
     // Answers with the next of `fileNames` (empty: the user cancels) and records the initial name.
     QString saveFileName(QWidget* parent, const QString& initialName) override;
 
     QStringList messages;
     QStringList warnings;
+    QStringList questions;
+    QList<bool> answers;
     QStringList fileNames;
     QStringList initialNames;
 };
