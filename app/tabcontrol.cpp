@@ -1,6 +1,9 @@
 #include "tabcontrol.h"
 
 #include "dialogunits.h"
+#include "tabcontrolaccessible.h"
+
+#include <QAccessible>
 
 #include <QKeyEvent>
 #include <QStyleOptionFocusRect>
@@ -65,6 +68,12 @@ TabControl::TabControl(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("tabs"));
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_Hover);
+    // Before anything asks for this control's interface, such as a change of its name.
+    static const bool accessible = [] {
+        QAccessible::installFactory(TabControlAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(accessible);
     setAccessibleName(tr("Calculators"));
 }
 
@@ -84,7 +93,27 @@ void TabControl::setCurrentIndex(int index)
     m_current = index;
     placeRows();
     update();
+    if (QAccessible::isActive()) {
+        // Screen readers follow the selection as they do on a standard tab bar.
+        if (hasFocus()) {
+            QAccessibleEvent focus(this, QAccessible::Focus);
+            focus.setChild(index);
+            QAccessible::updateAccessibility(&focus);
+        }
+        QAccessibleEvent selection(this, QAccessible::Selection);
+        selection.setChild(index);
+        QAccessible::updateAccessibility(&selection);
+    }
     emit currentChanged(index);
+}
+
+void TabControl::pressTab(int index)
+{
+    if (index < 0 || index >= count()) {
+        return;
+    }
+    setCurrentIndex(index);
+    emit tabClicked(index);
 }
 
 QString TabControl::tabText(int index) const

@@ -24,6 +24,8 @@ public:
     int count() const { return static_cast<int>(m_tabs.size()); }
     int currentIndex() const { return m_current; }
     void setCurrentIndex(int index);
+    // Selects a tab as a click on it does: a change of tab, then the click.
+    void pressTab(int index);
 
     QString tabText(int index) const;
     QString tabToolTip(int index) const;

@@ -2,12 +2,14 @@
 #include "dialogunits.h"
 #include "helpwindow.h"
 #include "mainwindow.h"
+#include "pagedriver.h"
 #include "pagemessage.h"
 #include "pagetable.h"
 #include "tabcontrol.h"
 #include "testsupport.h"
 #include "valuefield.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QHelpEvent>
 #include <QLineEdit>
@@ -46,6 +48,8 @@ private slots:
     void ctrlPageDownChangesTab();
     void menuHoldsTheToggles();
     void modalWatchdogIsQuiet();
+    void tabRowIsAPageTabList();
+    void paintedButtonsHaveTheirNames();
 };
 
 void MainWindowTest::tabsInOrderWithTooltips_data()
@@ -368,10 +372,70 @@ void MainWindowTest::menuHoldsTheToggles()
 
 void MainWindowTest::modalWatchdogIsQuiet()
 {
+    // Opening a page shows no modal dialog: none is up now, and the run's own check agrees.
+    PageDriver::PageRun program;
+    program.start(Tabs::Amps);
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    program.finish();
+}
+
+void MainWindowTest::tabRowIsAPageTabList()
+{
     ProgramUnderTest program;
-    program.openTab(2);
-    QTest::qWait(150);
-    QVERIFY2(program.watchdog.seen.isEmpty(), qPrintable(program.watchdog.seen));
+    TabControl* tabs = program.window().tabs();
+    QAccessibleInterface* row = QAccessible::queryAccessibleInterface(tabs);
+    QVERIFY(row);
+    QCOMPARE(row->role(), QAccessible::PageTabList);
+    QCOMPARE(row->text(QAccessible::Name), QStringLiteral("Calculators"));
+    QCOMPARE(row->childCount(), int(Tabs::Count));
+    for (int i = 0; i < Tabs::Count; ++i) {
+        QAccessibleInterface* tab = row->child(i);
+        QVERIFY(tab && tab->isValid());
+        QCOMPARE(tab->role(), QAccessible::PageTab);
+        QCOMPARE(tab->text(QAccessible::Name), QString::fromLatin1(kTabs[size_t(i)].label));
+        QCOMPARE(tab->text(QAccessible::Description),
+                 QString::fromLatin1(kTabs[size_t(i)].toolTip));
+        QCOMPARE(tab->state().selected, i == Tabs::Motor);
+        QCOMPARE(tab->parent(), row);
+        QCOMPARE(row->indexOfChild(tab), i);
+        QCOMPARE(row->child(i), tab);  // the same interface each time
+        QVERIFY(tab->rect().contains(tabs->mapToGlobal(tabs->tabRect(i).center())));
+        QCOMPARE(row->childAt(tab->rect().center().x(), tab->rect().center().y()), tab);
+    }
+    // Pressing a tab selects it as a click does: the page is made and activated.
+    QAccessibleInterface* volts = row->child(Tabs::Volts);
+    QAccessibleActionInterface* action = volts->actionInterface();
+    QVERIFY(action);
+    QCOMPARE(action->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+    action->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(program.window().currentIndex(), int(Tabs::Volts));
+    QVERIFY(program.window().page(Tabs::Volts)->isVisible());
+    QVERIFY(volts->state().selected);
+    QVERIFY(!row->child(Tabs::Motor)->state().selected);
+    QVERIFY(program.window().page(Tabs::Volts)->isAncestorOf(QApplication::focusWidget()));
+}
+
+void MainWindowTest::paintedButtonsHaveTheirNames()
+{
+    ProgramUnderTest program;
+    const QList<QPair<QString, QString>> buttons = {{"quit", "Quit"},
+                                                    {"reports", "Reports"},
+                                                    {"help", "Help"},
+                                                    {"reset", "Reset"},
+                                                    {"printScreen", "Print Screen"}};
+    for (const auto& [name, spoken] : buttons) {
+        QAccessibleInterface* button =
+            QAccessible::queryAccessibleInterface(program.window().findChild<QPushButton*>(name));
+        QVERIFY(button);
+        QCOMPARE(button->role(), QAccessible::Button);
+        QCOMPARE(button->text(QAccessible::Name), spoken);
+        QVERIFY(button->actionInterface()->actionNames().contains(
+            QAccessibleActionInterface::pressAction()));
+    }
+    QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(
+        program.window().findChild<QToolButton*>("menuButton"));
+    QCOMPARE(menu->text(QAccessible::Name), QStringLiteral("Menu"));
+    QCOMPARE(menu->role(), QAccessible::ButtonMenu);
 }
 
 QTEST_MAIN(MainWindowTest)
