@@ -23,11 +23,7 @@ private slots:
     void efficiencyAndPowerFactorClamped();
     void phaseChangesThePowerFactor();
     void efficiencySpinnerKeepsToItsRange();
-    void enterCycles_data();
-    void enterCycles();
-    void resetTexts();
     void horsePowerPageRecomputesOnKeysAndBeepsOnTab();
-    void savedThroughTheReportChain();
 
 private:
     FormulaHostPage* host() const
@@ -142,47 +138,6 @@ void HorsePowerPageTest::efficiencySpinnerKeepsToItsRange()
     QCOMPARE(Shown(field(0, "efficiency")), QStringLiteral("10."));
 }
 
-void HorsePowerPageTest::enterCycles_data()
-{
-    QTest::addColumn<int>("tab");
-    QTest::addColumn<bool>("dc");
-    QTest::addColumn<QStringList>("order");
-    QTest::newRow("Amps single phase")
-        << 0 << false << QStringList{"volts", "efficiency", "pf", "hp"};
-    QTest::newRow("Amps DC") << 0 << true << QStringList{"volts", "efficiency", "hp"};
-    QTest::newRow("HP single phase")
-        << 1 << false << QStringList{"amps", "efficiency", "pf", "volts"};
-}
-
-void HorsePowerPageTest::enterCycles()
-{
-    QFETCH(int, tab);
-    QFETCH(bool, dc);
-    QFETCH(QStringList, order);
-    OpenFormula(host(), tab);
-    ClickPhase(host()->phaseSelector(), dc ? Phase::DC : Phase::Single);
-    for (const QString& next : order) {
-        m_program->pressEnter();
-        QCOMPARE(Focused(), next);
-    }
-}
-
-void HorsePowerPageTest::resetTexts()
-{
-    ClickPhase(host()->phaseSelector(), Phase::Single);
-    Type(field(0, "hp"), "5");
-    Type(field(0, "volts"), "230");
-    Type(field(0, "efficiency"), "80");
-    Type(field(0, "pf"), "70");
-    m_program->pressEnter();
-    Click(m_program->window().findChild<QPushButton*>("reset"));
-    QCOMPARE(Shown(field(0, "hp")), QStringLiteral("0"));
-    QCOMPARE(Shown(field(0, "volts")), QStringLiteral("0"));
-    QCOMPARE(Shown(field(0, "efficiency")), QStringLiteral("100"));
-    QCOMPARE(Shown(field(0, "pf")), QStringLiteral("100"));
-    QCOMPARE(result(), QStringLiteral("0."));
-}
-
 void HorsePowerPageTest::horsePowerPageRecomputesOnKeysAndBeepsOnTab()
 {
     OpenFormula(host(), 1);
@@ -194,16 +149,6 @@ void HorsePowerPageTest::horsePowerPageRecomputesOnKeysAndBeepsOnTab()
     m_program->sounds.played.clear();
     QTest::keyClick(field(1, "volts")->edit(), Qt::Key_Tab);
     QCOMPARE(m_program->sounds.played, QStringList{"beep"});
-}
-
-void HorsePowerPageTest::savedThroughTheReportChain()
-{
-    Type(field(0, "hp"), "10");
-    Type(field(0, "volts"), "230");
-    m_program->pressEnter();
-    QCOMPARE(AddToHistories(*m_program),
-             (QStringList{"AMPS=(HORSE POWER x 746) ÷ VOLTS x EFFICIENCY     ",
-                          "32.43478261=(10 x 746) ÷ 230 x 100"}));
 }
 
 QTEST_MAIN(HorsePowerPageTest)

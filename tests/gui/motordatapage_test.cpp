@@ -17,9 +17,7 @@ private slots:
     void opensOnTheFirstRowAt230();
     void rows_data();
     void rows();
-    void resetGoesBackToTheFirstRow();
     void activationFocusesTheList();
-    void savedThroughTheReportChain();
 
 private:
     MotorDataPage* page() const
@@ -96,28 +94,10 @@ void MotorDataPageTest::rows()
     QCOMPARE(page()->boxes("volts")->current(), volts == 230 ? 0 : 1);
 }
 
-void MotorDataPageTest::resetGoesBackToTheFirstRow()
-{
-    choose("50", 460);
-    Click(m_program->window().findChild<QPushButton*>("reset"));
-    QCOMPARE(list()->currentIndex(), 0);
-    QVERIFY(page()->findChild<SelectorBox*>("volts230")->isChecked());
-    QCOMPARE(page()->report().body(),
-             "VOLTAGE=230  HP=1/2  AMPS=2  BREAKER=15  STARTER=00  HEATER AMPS=3  WIRE=12");
-}
-
 void MotorDataPageTest::activationFocusesTheList()
 {
     m_program->openTab(9);
     QCOMPARE(Focused(), QStringLiteral("hp"));
-}
-
-void MotorDataPageTest::savedThroughTheReportChain()
-{
-    choose("150", 460);
-    QCOMPARE(AddToHistories(*m_program),
-             (QStringList{"3 PHASE MOTOR DATA", "VOLTAGE=460  HP=150  AMPS=180  BREAKER=300  "
-                                                "STARTER=5  HEATER AMPS=225  WIRE=0000"}));
 }
 
 QTEST_MAIN(MotorDataPageTest)

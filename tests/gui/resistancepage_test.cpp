@@ -21,10 +21,6 @@ private slots:
     void kiloWattsInTheDenominator();
     void threePhaseExample();
     void halfAnAmpAsTypedOrStepped();
-    void enterCycles_data();
-    void enterCycles();
-    void resetKeepsThePowerFactor();
-    void savedThroughTheReportChain();
 
 private:
     FormulaHostPage* host() const
@@ -109,57 +105,6 @@ void ResistancePageTest::halfAnAmpAsTypedOrStepped()
     field(2, "amps")->spinner()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     QCOMPARE(Shown(field(2, "amps")), QStringLiteral(".5"));
     QCOMPARE(host()->subPage(2)->report().body(), "400.=100\xF7 (.5^2)");
-}
-
-void ResistancePageTest::enterCycles_data()
-{
-    QTest::addColumn<int>("tab");
-    QTest::addColumn<bool>("dc");
-    QTest::addColumn<QStringList>("order");
-    QTest::newRow("E/I") << 0 << true << QStringList{"amps", "volts"};
-    QTest::newRow("E/P single phase") << 1 << false << QStringList{"pf", "watts", "volts"};
-    QTest::newRow("E/P DC") << 1 << true << QStringList{"watts", "volts"};
-    QTest::newRow("P/I single phase") << 2 << false << QStringList{"amps", "pf", "watts"};
-}
-
-void ResistancePageTest::enterCycles()
-{
-    QFETCH(int, tab);
-    QFETCH(bool, dc);
-    QFETCH(QStringList, order);
-    if (tab > 0) {
-        OpenFormula(host(), tab);
-        ClickPhase(host()->phaseSelector(), dc ? Phase::DC : Phase::Single);
-    }
-    for (const QString& next : order) {
-        m_program->pressEnter();
-        QCOMPARE(Focused(), next);
-    }
-}
-
-void ResistancePageTest::resetKeepsThePowerFactor()
-{
-    OpenFormula(host(), 1);
-    ClickPhase(host()->phaseSelector(), Phase::Single);
-    Type(field(1, "volts"), "120");
-    Type(field(1, "pf"), "85");
-    Type(field(1, "watts"), "1000");
-    m_program->pressEnter();
-    Click(m_program->window().findChild<QPushButton*>("reset"));
-    QCOMPARE(Shown(field(1, "volts")), QStringLiteral("0"));
-    QCOMPARE(Shown(field(1, "watts")), QStringLiteral("0"));
-    QCOMPARE(Shown(field(1, "pf")), QStringLiteral("85"));
-    QCOMPARE(result(), QStringLiteral("0."));
-}
-
-void ResistancePageTest::savedThroughTheReportChain()
-{
-    OpenFormula(host(), 2);
-    Type(field(2, "watts"), "100");
-    Type(field(2, "amps"), "2");
-    m_program->pressEnter();
-    QCOMPARE(AddToHistories(*m_program),
-             (QStringList{"OHMS=WATTS ÷ (AMPS^2)     ", "25.=100÷ (2^2)"}));
 }
 
 QTEST_MAIN(ResistancePageTest)

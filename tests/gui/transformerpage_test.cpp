@@ -22,10 +22,7 @@ private slots:
     void currents();
     void unitNamesTheRating();
     void spinnerPageDownStopsAtZero();
-    void enterCycle();
-    void resetKeepsUnitAndPhase();
     void activationFocusesTheRating();
-    void savedThroughTheReportChain();
 
 private:
     TransformerPage* page() const
@@ -149,31 +146,6 @@ void TransformerPageTest::spinnerPageDownStopsAtZero()
     QCOMPARE(Shown(field("rating")), QStringLiteral("32000."));
 }
 
-void TransformerPageTest::enterCycle()
-{
-    for (const char* next : {"primary", "secondary", "rating", "primary"}) {
-        m_program->pressEnter();
-        QCOMPARE(Focused(), QString::fromLatin1(next));
-    }
-}
-
-void TransformerPageTest::resetKeepsUnitAndPhase()
-{
-    ClickUnit(unit(), PowerUnit::Kilo);
-    ClickChoice(phase(), kThree);
-    Type(field("rating"), "10");
-    Type(field("primary"), "480");
-    Type(field("secondary"), "208");
-    m_program->pressEnter();
-    Click(m_program->window().findChild<QPushButton*>("reset"));
-    for (const char* name : {"rating", "primary", "secondary"}) {
-        QCOMPARE(Shown(field(name)), QStringLiteral("0"));
-    }
-    QCOMPARE(amps("primaryAmps"), QStringLiteral("0."));
-    QVERIFY(unit()->box(PowerUnit::Kilo)->isChecked());
-    QVERIFY(phase()->box(kThree)->isChecked());
-}
-
 void TransformerPageTest::activationFocusesTheRating()
 {
     field("secondary")->edit()->setFocus();
@@ -181,18 +153,6 @@ void TransformerPageTest::activationFocusesTheRating()
     m_program->openTab(5);
     QCOMPARE(Focused(), QStringLiteral("rating"));
     QCOMPARE(amps("primaryAmps"), QStringLiteral("0."));  // no recompute
-}
-
-void TransformerPageTest::savedThroughTheReportChain()
-{
-    ClickUnit(unit(), PowerUnit::Kilo);
-    Type(field("rating"), "10");
-    Type(field("primary"), "480");
-    Type(field("secondary"), "240");
-    m_program->pressEnter();
-    QCOMPARE(AddToHistories(*m_program),
-             (QStringList{"TRANSFORMER Ip=(Es x Is)÷Ep Is=(Ep x Ip)÷Es ",
-                          "20.83333333=(240x41.66666667)÷480  41.66666667=(480x20.83333333)÷240"}));
 }
 
 QTEST_MAIN(TransformerPageTest)

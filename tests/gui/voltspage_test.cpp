@@ -21,10 +21,6 @@ private slots:
     void wattsOverAmpsTwoPhaseClampsPowerFactor();
     void squareRootChangesFormFromDCToSinglePhase();
     void squareRootThreePhaseExample();
-    void enterCycles_data();
-    void enterCycles();
-    void resetTexts();
-    void savedThroughTheReportChain();
 
 private:
     FormulaHostPage* host() const
@@ -121,58 +117,6 @@ void VoltsPageTest::squareRootThreePhaseExample()
     QCOMPARE(result(), QStringLiteral("75.98468303"));
     QCOMPARE(host()->subPage(2)->report().body(),
              "75.98468303= Square Root Of((1000 x 10) \xF7 (100. x 1.732))");
-}
-
-void VoltsPageTest::enterCycles_data()
-{
-    QTest::addColumn<int>("tab");
-    QTest::addColumn<bool>("dc");
-    QTest::addColumn<QStringList>("order");
-    QTest::newRow("RxI") << 0 << true << QStringList{"amps", "ohms"};
-    QTest::newRow("P/I single phase") << 1 << false << QStringList{"amps", "pf", "watts"};
-    QTest::newRow("P/I DC") << 1 << true << QStringList{"amps", "watts"};
-    QTest::newRow("P*R single phase") << 2 << false << QStringList{"ohms", "pf", "watts"};
-}
-
-void VoltsPageTest::enterCycles()
-{
-    QFETCH(int, tab);
-    QFETCH(bool, dc);
-    QFETCH(QStringList, order);
-    if (tab > 0) {
-        OpenFormula(host(), tab);
-        ClickPhase(host()->phaseSelector(), dc ? Phase::DC : Phase::Single);
-    }
-    for (const QString& next : order) {
-        m_program->pressEnter();
-        QCOMPARE(Focused(), next);
-    }
-}
-
-void VoltsPageTest::resetTexts()
-{
-    OpenFormula(host(), 1);
-    ClickPhase(host()->phaseSelector(), Phase::Single);
-    Type(field(1, "watts"), "5");
-    Type(field(1, "pf"), "85");
-    Click(m_program->window().findChild<QPushButton*>("reset"));
-    QCOMPARE(Shown(field(1, "watts")), QStringLiteral("0"));
-    QCOMPARE(Shown(field(1, "amps")), QStringLiteral("0"));
-    QCOMPARE(Shown(field(1, "pf")), QStringLiteral("100"));
-    OpenFormula(host(), 2);
-    ClickPhase(host()->phaseSelector(), Phase::Single);
-    Type(field(2, "pf"), "85");
-    Click(m_program->window().findChild<QPushButton*>("reset"));
-    QCOMPARE(Shown(field(2, "pf")), QStringLiteral("85"));
-    QCOMPARE(Shown(field(2, "ohms")), QStringLiteral("0"));
-}
-
-void VoltsPageTest::savedThroughTheReportChain()
-{
-    Type(field(0, "ohms"), "10");
-    Type(field(0, "amps"), "12");
-    m_program->pressEnter();
-    QCOMPARE(AddToHistories(*m_program), (QStringList{"VOLTS=OHMS x AMPS     ", "120.=10x12"}));
 }
 
 QTEST_MAIN(VoltsPageTest)

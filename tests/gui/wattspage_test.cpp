@@ -20,11 +20,6 @@ private slots:
     void threePhaseKiloExample();
     void dcForcesThePowerFactor();
     void voltsSquaredOverZeroOhms();
-    void enterCycles_data();
-    void enterCycles();
-    void resetPutsThePowerFactorBack_data();
-    void resetPutsThePowerFactorBack();
-    void savedThroughTheReportChain();
 
 private:
     FormulaHostPage* host() const
@@ -116,64 +111,6 @@ void WattsPageTest::voltsSquaredOverZeroOhms()
     m_program->pressEnter();
     QCOMPARE(result(), QStringLiteral("1200."));
     QCOMPARE(host()->subPage(2)->report().body(), "1200.=(120 ^ 2 ) \xF7 12");
-}
-
-void WattsPageTest::enterCycles_data()
-{
-    QTest::addColumn<int>("tab");
-    QTest::addColumn<bool>("dc");
-    QTest::addColumn<QStringList>("order");
-    QTest::newRow("E/R single phase") << 2 << false << QStringList{"pf", "ohms", "volts"};
-    QTest::newRow("E/R DC") << 2 << true << QStringList{"ohms", "volts"};
-    QTest::newRow("E*I single phase") << 0 << false << QStringList{"amps", "pf", "volts"};
-    QTest::newRow("R*I DC") << 1 << true << QStringList{"amps", "ohms"};
-}
-
-void WattsPageTest::enterCycles()
-{
-    QFETCH(int, tab);
-    QFETCH(bool, dc);
-    QFETCH(QStringList, order);
-    OpenFormula(host(), tab);
-    ClickPhase(host()->phaseSelector(), dc ? Phase::DC : Phase::Single);
-    for (const QString& next : order) {
-        m_program->pressEnter();
-        QCOMPARE(Focused(), next);
-    }
-}
-
-void WattsPageTest::resetPutsThePowerFactorBack_data()
-{
-    QTest::addColumn<int>("tab");
-    QTest::newRow("E*I") << 0;
-    QTest::newRow("R*I") << 1;
-    QTest::newRow("E/R") << 2;
-}
-
-void WattsPageTest::resetPutsThePowerFactorBack()
-{
-    QFETCH(int, tab);
-    OpenFormula(host(), tab);
-    ClickPhase(host()->phaseSelector(), Phase::Single);
-    Type(field(tab, "pf"), "85");
-    m_program->pressEnter();
-    Click(m_program->window().findChild<QPushButton*>("reset"));
-    QCOMPARE(Shown(field(tab, "pf")), QStringLiteral("100"));
-    QCOMPARE(Shown(field(tab, "amps") ? field(tab, "amps") : field(tab, "ohms")),
-             QStringLiteral("0"));
-}
-
-void WattsPageTest::savedThroughTheReportChain()
-{
-    OpenFormula(host(), 1);
-    ClickPhase(host()->phaseSelector(), Phase::Single);
-    Type(field(1, "ohms"), "10");
-    Type(field(1, "amps"), "5");
-    Type(field(1, "pf"), "80");
-    m_program->pressEnter();
-    QCOMPARE(result(), QStringLiteral("200."));
-    QCOMPARE(AddToHistories(*m_program),
-             (QStringList{"WATTS=OHMS x AMPS ^ 2 x PF     ", "200.=10 x 5 ^ 2  x 80"}));
 }
 
 QTEST_MAIN(WattsPageTest)
