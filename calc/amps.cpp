@@ -1,73 +1,26 @@
-#include "amps.h"
+// The Amps page: current from volts and ohms ("E/R"), from watts and volts ("P/E") or from
+// watts and ohms ("P/R").
 
-#include "numbertext.h"
+#include "formula.h"
 
 #include <cmath>
 
 namespace tavo {
 
-FormulaResult AmpsFromVoltsAndOhms(std::string_view volts, std::string_view ohms)
-{
-    const double v = ParseNumber(volts);
-    const double r = ParseNumber(ohms);
-    FormulaResult result = MakeResult(v > 0 && r > 0 ? v / r : 0);
-    result.report.header = "AMPS=VOLTS " + kDivide + " OHMS" + kHeaderEnd;
-    result.report.body =
-        result.text + "=" + std::string(volts) + " " + kDivide + " " + std::string(ohms);
-    result.report.trailer = kTrailer;
-    return result;
-}
-
-FormulaResult AmpsFromWattsAndVolts(std::string_view watts, std::string_view volts,
-                                    std::string_view pf, PowerChoice power)
-{
-    const double w = ParseNumber(watts);
-    const double v = ParseNumber(volts);
-    const double m = ParseNumber(MultiplierText(power.phase));
-    double amps = 0;
-    if (w > 0 && v > 0) {
-        const double divisor = v * (m * (ParseNumber(pf) * 0.01));
-        amps = (w * KiloFactor(power.unit)) / divisor;
-    }
-    FormulaResult result = MakeResult(amps);
-    result.report.header =
-        "AMPS=WATTS " + kDivide + " (VOLTS" + PowerTermsHeader(power) + ")" + kHeaderEnd;
-    result.report.body = result.text + "=" + std::string(watts) + " " + kDivide + " (" +
-                         std::string(volts) + PowerTermsBody(power, pf) + ")";
-    result.report.trailer = kTrailer;
-    return result;
-}
-
-FormulaResult AmpsFromWattsAndOhms(std::string_view watts, std::string_view ohms,
-                                   std::string_view pf, PowerChoice power)
-{
-    const double w = ParseNumber(watts);
-    const double r = ParseNumber(ohms);
-    const double p = ParseNumber(pf) * 0.01;
-    const double m = ParseNumber(MultiplierText(power.phase));
-    double amps = 0;
-    if (r > 0 && w > 0 && p > 0) {
-        amps = std::sqrt((w * KiloFactor(power.unit)) / (r * (p * m)));
-    }
-    FormulaResult result = MakeResult(amps);
-    result.report.header = "AMPS=SQUARE ROOT OF (WATTS " + kDivide + " (OHMS" +
-                           PowerTermsHeader(power) + "))" + kHeaderEnd;
-    result.report.body = result.text + "=Square Root Of (" + std::string(watts) + " " + kDivide +
-                         " (" + std::string(ohms) + PowerTermsBody(power, pf) + "))";
-    result.report.trailer = kTrailer;
-    return result;
-}
-
-const Calculator kAmpsFromVoltsAndOhms = Formula({
+extern const Calculator kAmpsFromVoltsAndOhms = Formula({
     .name = "amps.er",
     .summary = "Amps from volts and ohms (E/R)",
     .result = "Amps",
     .fields = {FormulaField("volts", "&Voltage", "0.", "0"),
                FormulaField("ohms", "&Ohms", "0.", "0")},
-    .arithmetic = [](const FieldTexts& t, PowerChoice) { return AmpsFromVoltsAndOhms(t[0], t[1]); },
+    .value =
+        [](const FormulaTerms& t) {
+            return t["volts"] > 0 && t["ohms"] > 0 ? t["volts"] / t["ohms"] : 0;
+        },
+    .reports = {{"AMPS=VOLTS \xF7 OHMS", "{result}={volts} \xF7 {ohms}"}},
 });
 
-const Calculator kAmpsFromWattsAndVolts = Formula({
+extern const Calculator kAmpsFromWattsAndVolts = Formula({
     .name = "amps.pe",
     .summary = "Amps from watts and volts (P/E)",
     .result = "Amps",
@@ -75,19 +28,33 @@ const Calculator kAmpsFromWattsAndVolts = Formula({
     .fields = {FormulaField("watts", "&Watts", "0.", "0"),
                FormulaField("volts", "&Voltage", "0.", "0"),
                PowerFactorField("X   &PF", "100.", "100")},
-    .arithmetic = [](const FieldTexts& t,
-                     PowerChoice power) { return AmpsFromWattsAndVolts(t[0], t[1], t[2], power); },
+    .value =
+        [](const FormulaTerms& t) {
+            if (!(t["watts"] > 0 && t["volts"] > 0)) {
+                return 0.0;
+            }
+            return (t["watts"] * t.kilo()) / (t["volts"] * (t.multiplier() * (t["pf"] * 0.01)));
+        },
+    .reports = {{"AMPS=WATTS \xF7 (VOLTS{power})", "{result}={watts} \xF7 ({volts}{power})"}},
 });
 
-const Calculator kAmpsFromWattsAndOhms = Formula({
+extern const Calculator kAmpsFromWattsAndOhms = Formula({
     .name = "amps.pr",
     .summary = "Amps from watts and ohms (P/R)",
     .result = "Amps",
     .power = FormulaPower::PhaseAndUnit,
     .fields = {FormulaField("watts", "&Watts", "0", "0"), FormulaField("ohms", "&Ohms", "0", "0"),
                PowerFactorField("X   &PF", "100", std::nullopt)},
-    .arithmetic = [](const FieldTexts& t,
-                     PowerChoice power) { return AmpsFromWattsAndOhms(t[0], t[1], t[2], power); },
+    .value =
+        [](const FormulaTerms& t) {
+            const double p = t["pf"] * 0.01;
+            if (!(t["ohms"] > 0 && t["watts"] > 0 && p > 0)) {
+                return 0.0;
+            }
+            return std::sqrt((t["watts"] * t.kilo()) / (t["ohms"] * (p * t.multiplier())));
+        },
+    .reports = {{"AMPS=SQUARE ROOT OF (WATTS \xF7 (OHMS{power}))",
+                 "{result}=Square Root Of ({watts} \xF7 ({ohms}{power}))"}},
 });
 
 }  // namespace tavo

@@ -93,6 +93,7 @@ struct ResultValue
     std::string label = {};  // the description's label unless the calculation renames it ("Kilo")
     std::string name = {};   // the label with its group: "Primary Amps"
     Colour colour = kCyan;
+    std::optional<double> number = {};  // the value behind a numeric result's text
 };
 
 // One recompute: what the page shows afterwards and the report it keeps.

@@ -1,17 +1,28 @@
 // Every calculator of the program, in the order the command line lists them.
 
-#include "amps.h"
 #include "calculator.h"
-#include "horsepower.h"
 #include "motordata.h"
-#include "resistance.h"
 #include "transformer.h"
-#include "volts.h"
-#include "watts.h"
 
 #include <array>
 
 namespace tavo {
+
+// The formulas of the Ohm's-law and motor pages, each defined in its page's unit.
+extern const Calculator kAmpsFromVoltsAndOhms;
+extern const Calculator kAmpsFromWattsAndVolts;
+extern const Calculator kAmpsFromWattsAndOhms;
+extern const Calculator kVoltsFromOhmsAndAmps;
+extern const Calculator kVoltsFromWattsAndAmps;
+extern const Calculator kVoltsFromWattsAndOhms;
+extern const Calculator kWattsFromVoltsAndAmps;
+extern const Calculator kWattsFromOhmsAndAmps;
+extern const Calculator kWattsFromVoltsAndOhms;
+extern const Calculator kOhmsFromVoltsAndAmps;
+extern const Calculator kOhmsFromVoltsAndWatts;
+extern const Calculator kOhmsFromWattsAndAmps;
+extern const Calculator kMotorAmps;
+extern const Calculator kMotorHorsePower;
 
 std::span<const Calculator* const> AllCalculators()
 {

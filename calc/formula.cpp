@@ -2,6 +2,8 @@
 
 #include "numbertext.h"
 
+#include <algorithm>
+
 namespace tavo {
 
 namespace {
@@ -9,6 +11,8 @@ namespace {
 constexpr Option kPhaseOptions[] = {{"dc", "&DC"}, {"1", "&1"}, {"2", "&2"}, {"3", "&3"}};
 constexpr Option kPowerUnitOptions[] = {{"watts", "Wa&tts"}, {"kilo", "K&ilo"}};
 constexpr std::string_view kPowerFactorInput = "pf";
+// A watts field, whose label reads "Watts" or "Kilo" with the power unit.
+constexpr std::string_view kWattsInput = "watts";
 
 PowerChoice PowerAt(const InputValues& values, int phase, int unit)
 {
@@ -68,6 +72,92 @@ PowerChoice PowerOf(const Calculator& formula, const InputValues& values)
     return PowerAt(values, formula.inputIndex(kPhaseInput), formula.inputIndex(kPowerUnitInput));
 }
 
+FormulaTerms::FormulaTerms(std::span<const Input> fields, const std::vector<std::string>& texts,
+                           PowerChoice power)
+    : m_fields(fields), m_power(power)
+{
+    for (const std::string& text : texts) {
+        m_numbers.push_back(ParseNumber(text));
+    }
+}
+
+double FormulaTerms::operator[](std::string_view field) const
+{
+    for (size_t i = 0; i < m_fields.size(); ++i) {
+        if (m_fields[i].name == field) {
+            return m_numbers[i];
+        }
+    }
+    return 0;
+}
+
+double FormulaTerms::multiplier() const
+{
+    return ParseNumber(MultiplierText(m_power.phase));
+}
+
+double FormulaTerms::kilo() const
+{
+    return KiloFactor(m_power.unit);
+}
+
+namespace {
+
+// The terms a power formula adds as the phase level grows: " x PF" and the multiplier in the
+// header, the power factor's text and the multiplier in the body.
+std::string PowerTerms(PowerChoice power, bool header, std::string_view pfText)
+{
+    const int level = PhaseLevel(power.phase);
+    std::string terms;
+    if (level >= 1) {
+        terms += header ? " x PF" : " x " + std::string(pfText);
+    }
+    if (level >= 2) {
+        terms += " x " + MultiplierText(power.phase);
+    }
+    return terms;
+}
+
+// The report's text with its fields filled in.
+std::string Fill(std::string_view pattern, bool header, std::span<const Input> fields,
+                 const std::vector<std::string>& texts, const std::string& result,
+                 PowerChoice power)
+{
+    const auto fieldText = [&](std::string_view name) -> std::string {
+        for (size_t i = 0; i < fields.size(); ++i) {
+            if (fields[i].name == name) {
+                return texts[i];
+            }
+        }
+        return {};
+    };
+    std::string text;
+    size_t at = 0;
+    while (at < pattern.size()) {
+        const size_t open = pattern.find('{', at);
+        const size_t close = pattern.find('}', open);
+        if (open == std::string_view::npos || close == std::string_view::npos) {
+            text += pattern.substr(at);
+            break;
+        }
+        text += pattern.substr(at, open - at);
+        const std::string_view key = pattern.substr(open + 1, close - open - 1);
+        if (key == "result") {
+            text += result;
+        } else if (key == "power") {
+            text += PowerTerms(power, header, fieldText(kPowerFactorInput));
+        } else if (key == "multiplier") {
+            text += MultiplierText(power.phase);
+        } else {
+            text += fieldText(key);
+        }
+        at = close + 1;
+    }
+    return text;
+}
+
+}  // namespace
+
 Calculator Formula(FormulaSpec spec)
 {
     Calculator formula{.name = spec.name, .summary = spec.summary, .inputs = spec.fields};
@@ -78,8 +168,7 @@ Calculator Formula(FormulaSpec spec)
         formula.inputs.push_back(kPowerUnitChoice);
     }
     formula.results = {{.label = spec.result, .coloured = spec.colouredResult}};
-    const size_t fieldCount = spec.fields.size();
-    formula.compute = [fieldCount, spec, phase = formula.inputIndex(kPhaseInput),
+    formula.compute = [spec, phase = formula.inputIndex(kPhaseInput),
                        unit = formula.inputIndex(kPowerUnitInput)](const InputValues& values) {
         const PowerChoice power = PowerAt(values, phase, unit);
         const bool dc = power.phase == Phase::DC;
@@ -87,8 +176,8 @@ Calculator Formula(FormulaSpec spec)
         Outcome outcome;
         outcome.labels.resize(values.size());
         outcome.presence.resize(values.size(), Presence::Shown);
-        FieldTexts texts;
-        for (size_t i = 0; i < fieldCount; ++i) {
+        std::vector<std::string> texts;
+        for (size_t i = 0; i < spec.fields.size(); ++i) {
             const Input& field = spec.fields[i];
             texts.push_back(values[i].text);
             if (field.name == kPowerFactorInput && phase >= 0 && dc) {
@@ -100,52 +189,25 @@ Calculator Formula(FormulaSpec spec)
                 outcome.labels[i] = kilo ? "&Kilo" : "&Watts";
             }
         }
-        const FormulaResult result = spec.arithmetic(texts, power);
-        outcome.shown = texts;
-        ResultValue shown{.text = result.text};
+        double value = spec.value(FormulaTerms(spec.fields, texts, power));
         if (spec.resultFollowsUnit) {
-            shown.label = kilo ? "Kilo" : "Watts";
+            // Kilo turns the result into kilowatts.
+            value *= kilo ? 0.001 : 1.0;
         }
-        outcome.results = {shown};
-        outcome.report = result.report;
+        ResultValue result{.text = FormatNumber(value), .number = value};
+        if (spec.resultFollowsUnit) {
+            result.label = kilo ? "Kilo" : "Watts";
+        }
+        const FormulaReport& report = spec.reports[std::min<size_t>(size_t(PhaseLevel(power.phase)),
+                                                                    spec.reports.size() - 1)];
+        outcome.report = {
+            Fill(report.header, true, spec.fields, texts, result.text, power) + kHeaderEnd,
+            Fill(report.body, false, spec.fields, texts, result.text, power), kTrailer};
+        outcome.shown = texts;
+        outcome.results = {result};
         return outcome;
     };
     return formula;
-}
-
-std::string PowerTermsHeader(PowerChoice power)
-{
-    const int level = PhaseLevel(power.phase);
-    std::string terms;
-    if (level >= 1) {
-        terms += " x PF";
-    }
-    if (level >= 2) {
-        terms += " x " + MultiplierText(power.phase);
-    }
-    return terms;
-}
-
-std::string PowerTermsBody(PowerChoice power, std::string_view pfText)
-{
-    const int level = PhaseLevel(power.phase);
-    std::string terms;
-    if (level >= 1) {
-        terms += " x ";
-        terms += pfText;
-    }
-    if (level >= 2) {
-        terms += " x " + MultiplierText(power.phase);
-    }
-    return terms;
-}
-
-FormulaResult MakeResult(double value)
-{
-    FormulaResult result;
-    result.value = value;
-    result.text = FormatNumber(value);
-    return result;
 }
 
 }  // namespace tavo

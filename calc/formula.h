@@ -2,12 +2,13 @@
 
 // The formula calculators of the Ohm's-law and motor pages: a few number fields, a power factor
 // where the formula has power, and the phase and power unit that the page hosting the formulas
-// shows once for all of them. A formula is described by its fields and its arithmetic over their
-// texts; Formula() turns that into the calculator's description.
+// shows once for all of them. A formula is described by its fields, its value over their
+// numbers and the wording of its report; Formula() turns that into the calculator.
 
 #include "calculator.h"
 #include "phase.h"
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,8 +18,6 @@ namespace tavo {
 // The inputs that a formula with power has after its fields.
 inline constexpr std::string_view kPhaseInput = "phase";
 inline constexpr std::string_view kPowerUnitInput = "unit";
-// A watts field, whose label reads "Watts" or "Kilo" with the power unit.
-inline constexpr std::string_view kWattsInput = "watts";
 
 // DC, 1, 2, 3 and Watts, Kilo, as their check boxes read.
 extern const Input kPhaseChoice;
@@ -30,17 +29,38 @@ enum class FormulaPower {
     PhaseAndUnit,  // and the power unit
 };
 
-struct FormulaResult
+// What a formula computes with: each field's text as a number (the power factor already held to
+// 10..100, and 100 in DC) and the power choice.
+class FormulaTerms
 {
-    double value = 0;
-    std::string text;  // the value as FormatNumber writes it
-    ReportLines report;
+public:
+    FormulaTerms(std::span<const Input> fields, const std::vector<std::string>& texts,
+                 PowerChoice power);
+
+    double operator[](std::string_view field) const;
+    PowerChoice power() const { return m_power; }
+    // 1, 2 or 1.732, as the page shows it.
+    double multiplier() const;
+    // 1000 for a watts input given in kilowatts, else 1.
+    double kilo() const;
+
+private:
+    std::span<const Input> m_fields;
+    std::vector<double> m_numbers;
+    PowerChoice m_power;
 };
 
-// The field texts arrive in the order of the formula's fields, each held field already inside
-// its limits and the power factor at 100 in DC.
-using FieldTexts = std::vector<std::string>;
-using FormulaArithmetic = FormulaResult (*)(const FieldTexts& texts, PowerChoice power);
+using FormulaValue = double (*)(const FormulaTerms& terms);
+
+// A formula's report. In the texts, {result} stands for the result as shown, {name} for the
+// text of the field of that name, {multiplier} for the multiplier, and {power} for the terms
+// that power adds: " x PF" and " x " with the multiplier in the header, the power factor's and
+// the multiplier's texts in the body, as the phase level asks. The header ends in five spaces.
+struct FormulaReport
+{
+    std::string_view header;
+    std::string_view body;
+};
 
 struct FormulaSpec
 {
@@ -48,10 +68,12 @@ struct FormulaSpec
     std::string_view summary;  // "Amps from watts and volts (P/E)"
     std::string_view result;   // "Amps"
     FormulaPower power = FormulaPower::None;
-    bool resultFollowsUnit = false;  // the result is named "Watts" or "Kilo" after the power unit
+    bool resultFollowsUnit = false;  // Kilo scales the result, named "Watts" or "Kilo"
     bool colouredResult = false;     // the result shown on a colour, as on the motor page
     std::vector<Input> fields;       // in Enter order
-    FormulaArithmetic arithmetic = nullptr;
+    FormulaValue value = nullptr;    // 0 unless every input the formula needs is above zero
+    // One report for every phase, or three: DC, single phase, two and three phase.
+    std::vector<FormulaReport> reports;
 };
 
 Calculator Formula(FormulaSpec spec);
@@ -68,13 +90,5 @@ Input PercentField(std::string_view name, std::string_view label, std::string_vi
 
 // The phase and power unit among a formula's values: DC and Watts where it has none.
 PowerChoice PowerOf(const Calculator& formula, const InputValues& values);
-
-// The terms a power formula adds to its report as the phase level grows: " x PF" and the
-// multiplier in the header, the power factor's text and the multiplier in the body.
-std::string PowerTermsHeader(PowerChoice power);
-std::string PowerTermsBody(PowerChoice power, std::string_view pfText);
-
-// A result of 0 unless the formula could be computed, and its FormatNumber text.
-FormulaResult MakeResult(double value);
 
 }  // namespace tavo

@@ -1,6 +1,6 @@
 #include "horsepower.h"
 
-#include "numbertext.h"
+#include "formula.h"
 
 namespace tavo {
 
@@ -28,44 +28,7 @@ double HorsePowerFromAmps(double volts, double amps, double efficiency, double p
 
 }  // namespace HorsePowerCalculator
 
-namespace {
-
-std::string S(std::string_view text)
-{
-    return std::string(text);
-}
-
-}  // namespace
-
-FormulaResult MotorAmps(std::string_view horsePower, std::string_view volts,
-                        std::string_view efficiency, std::string_view pf, PowerChoice power)
-{
-    FormulaResult result = MakeResult(HorsePowerCalculator::AmpsFromHorsePower(
-        ParseNumber(horsePower), ParseNumber(volts), ParseNumber(efficiency), ParseNumber(pf),
-        ParseNumber(MultiplierText(power.phase))));
-    result.report.header = "AMPS=(HORSE POWER x 746) " + kDivide + " VOLTS x EFFICIENCY" +
-                           PowerTermsHeader(power) + kHeaderEnd;
-    result.report.body = result.text + "=(" + S(horsePower) + " x " + "746)" + " " + kDivide + " " +
-                         S(volts) + " x " + S(efficiency) + PowerTermsBody(power, pf);
-    result.report.trailer = kTrailer;
-    return result;
-}
-
-FormulaResult MotorHorsePower(std::string_view volts, std::string_view amps,
-                              std::string_view efficiency, std::string_view pf, PowerChoice power)
-{
-    FormulaResult result = MakeResult(HorsePowerCalculator::HorsePowerFromAmps(
-        ParseNumber(volts), ParseNumber(amps), ParseNumber(efficiency), ParseNumber(pf),
-        ParseNumber(MultiplierText(power.phase))));
-    result.report.header = "HORSE POWER=(VOLTS x AMPS x EFFICIENCY" + PowerTermsHeader(power) +
-                           ") " + kDivide + " 746" + kHeaderEnd;
-    result.report.body = result.text + "=(" + S(volts) + " x " + S(amps) + " x " + S(efficiency) +
-                         PowerTermsBody(power, pf) + ") " + kDivide + " 746";
-    result.report.trailer = kTrailer;
-    return result;
-}
-
-const Calculator kMotorAmps = Formula({
+extern const Calculator kMotorAmps = Formula({
     .name = "motor.amps",
     .summary = "Motor amps from horse power",
     .result = "Amps",
@@ -75,11 +38,16 @@ const Calculator kMotorAmps = Formula({
                FormulaField("volts", "&Voltage", "0", "0"),
                PercentField("efficiency", "&Efficiency", "100", "100"),
                PowerFactorField("&PF", "100", "100")},
-    .arithmetic = [](const FieldTexts& t,
-                     PowerChoice power) { return MotorAmps(t[0], t[1], t[2], t[3], power); },
+    .value =
+        [](const FormulaTerms& t) {
+            return HorsePowerCalculator::AmpsFromHorsePower(t["hp"], t["volts"], t["efficiency"],
+                                                            t["pf"], t.multiplier());
+        },
+    .reports = {{"AMPS=(HORSE POWER x 746) \xF7 VOLTS x EFFICIENCY{power}",
+                 "{result}=({hp} x 746) \xF7 {volts} x {efficiency}{power}"}},
 });
 
-const Calculator kMotorHorsePower = Formula({
+extern const Calculator kMotorHorsePower = Formula({
     .name = "motor.hp",
     .summary = "Motor horse power from amps",
     .result = "Horsepower",
@@ -88,8 +56,13 @@ const Calculator kMotorHorsePower = Formula({
     .fields = {FormulaField("volts", "&Voltage", "0", "0"), FormulaField("amps", "&Amps", "0", "0"),
                PercentField("efficiency", "&Efficiency", "100", "100"),
                PowerFactorField("&PF", "100", "100")},
-    .arithmetic = [](const FieldTexts& t,
-                     PowerChoice power) { return MotorHorsePower(t[0], t[1], t[2], t[3], power); },
+    .value =
+        [](const FormulaTerms& t) {
+            return HorsePowerCalculator::HorsePowerFromAmps(t["volts"], t["amps"], t["efficiency"],
+                                                            t["pf"], t.multiplier());
+        },
+    .reports = {{"HORSE POWER=(VOLTS x AMPS x EFFICIENCY{power}) \xF7 746",
+                 "{result}=({volts} x {amps} x {efficiency}{power}) \xF7 746"}},
 });
 
 }  // namespace tavo

@@ -3,10 +3,6 @@
 // The Motor tab: line current from a motor's horse power ("Amps") and horse power from its
 // current ("HP"), at 746 watts per horse power, with efficiency, power factor and phase.
 
-#include "formula.h"
-
-#include <string_view>
-
 namespace tavo {
 
 namespace HorsePowerCalculator {
@@ -23,15 +19,5 @@ double HorsePowerFromAmps(double volts, double amps, double efficiency, double p
                           double multiplier);
 
 }  // namespace HorsePowerCalculator
-
-// The two sub-pages' calculations over field texts (efficiency and power factor already
-// through the 10..100 rule), with their reports.
-FormulaResult MotorAmps(std::string_view horsePower, std::string_view volts,
-                        std::string_view efficiency, std::string_view pf, PowerChoice power);
-FormulaResult MotorHorsePower(std::string_view volts, std::string_view amps,
-                              std::string_view efficiency, std::string_view pf, PowerChoice power);
-
-extern const Calculator kMotorAmps;
-extern const Calculator kMotorHorsePower;
 
 }  // namespace tavo

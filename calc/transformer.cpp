@@ -63,7 +63,8 @@ Outcome ComputeTransformer(const InputValues& values)
         TransformerCurrents(values[0].text, kilo, phase, values[3].text, values[4].text);
     Outcome outcome;
     outcome.labels = {kilo ? "&Kilo" : "&Watts"};
-    outcome.results = {{.text = result.primaryText}, {.text = result.secondaryText}};
+    outcome.results = {{.text = result.primaryText, .number = result.currents.primary},
+                       {.text = result.secondaryText, .number = result.currents.secondary}};
     outcome.report = result.report;
     return outcome;
 }

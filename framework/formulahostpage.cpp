@@ -30,8 +30,13 @@ FormulaHostPage::FormulaHostPage(const PageContext& context, QWidget* parent,
     : CalculatorPage(context, parent), m_spec(spec)
 {
     setObjectName(QString::fromLatin1(spec.objectName));
+    for (const FormulaTab& tab : spec.tabs) {
+        const tavo::Calculator* formula = tavo::FindCalculator(tab.formula);
+        Q_ASSERT_X(formula, "FormulaHostPage", "a tab names a calculator that is not described");
+        m_formulas.push_back(formula);
+    }
     const DialogUnits du(this);
-    const tavo::Result& result = spec.tabs.front().formula->results.front();
+    const tavo::Result& result = m_formulas.front()->results.front();
     m_resultName = new QLabel(UiText(result.label), this);
     m_resultName->setObjectName(QStringLiteral("resultName"));
     m_resultName->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -49,8 +54,8 @@ FormulaHostPage::FormulaHostPage(const PageContext& context, QWidget* parent,
     m_tabs->tabBar()->installEventFilter(this);
     m_phase = new ChoiceBoxes(tavo::kPhaseChoice, this, spec.wideFormulas ? 4 : 2);
     m_unit = new ChoiceBoxes(tavo::kPowerUnitChoice, this);
-    m_unit->setVisible(std::any_of(spec.tabs.begin(), spec.tabs.end(), [](const FormulaTab& tab) {
-        return HasInput(*tab.formula, tavo::kPowerUnitInput);
+    m_unit->setVisible(std::any_of(m_formulas.begin(), m_formulas.end(), [](auto* formula) {
+        return HasInput(*formula, tavo::kPowerUnitInput);
     }));
 
     if (spec.wideFormulas) {
@@ -130,14 +135,15 @@ void FormulaHostPage::switchToTab(int tab)
         return;
     }
     const FormulaTab& spec = m_spec.tabs[size_t(tab)];
+    const tavo::Calculator& formula = *m_formulas[size_t(tab)];
     FormulaPage*& page = m_subPages[size_t(tab)];
     if (!page) {
         // A formula's first visit starts in DC and Watts, whatever another tab chose.
         m_phase->setCurrent(static_cast<int>(tavo::Phase::DC));
         m_unit->setCurrent(static_cast<int>(tavo::PowerUnit::Watts));
         QWidget* container = m_tabs->widget(tab);
-        page = spec.create ? spec.create(context(), *this, container, *spec.formula)
-                           : new FormulaPage(context(), *this, container, *spec.formula);
+        page = spec.create ? spec.create(context(), *this, container, formula)
+                           : new FormulaPage(context(), *this, container, formula);
         page->layOut(spec.layout);
         container->layout()->addWidget(page);
         page->open();
@@ -151,7 +157,7 @@ void FormulaHostPage::switchToTab(int tab)
     page->showPage();
     activate(page);
     // A formula without power works in DC only: the choices are out of use while it is shown.
-    const bool powered = HasInput(*spec.formula, tavo::kPhaseInput);
+    const bool powered = HasInput(formula, tavo::kPhaseInput);
     m_phase->setBoxesEnabled(powered);
     m_unit->setBoxesEnabled(powered);
     m_active = tab;

@@ -18,11 +18,11 @@ class QLabel;
 class QLineEdit;
 class QTabWidget;
 
-// One formula's inner tab: its calculator, the tab's label and how the tab lays it out.
+// One formula's inner tab: its calculator's name, the tab's label and how the tab lays it out.
 struct FormulaTab
 {
-    const tavo::Calculator* formula = nullptr;
-    const char* label = "";  // "P/E"
+    std::string_view formula;  // "amps.pe"
+    const char* label = "";    // "P/E"
     FormulaLayout layout;
     // A tab with behaviour of its own; a plain FormulaPage when null.
     FormulaPage* (*create)(const PageContext&, FormulaHost&, QWidget*,
@@ -79,6 +79,7 @@ private:
     void forwardToActive(QEvent::Type type, qintptr wParam = 0, qintptr lParam = 0);
 
     const FormulaHostSpec& m_spec;
+    std::vector<const tavo::Calculator*> m_formulas;  // the calculator of each tab
     QLabel* m_resultName = nullptr;
     QLineEdit* m_result = nullptr;
     ChoiceBoxes* m_phase = nullptr;

@@ -1,17 +1,13 @@
 #include "ampspage.h"
 
-#include "amps.h"
-
 namespace {
 
 using Form = FormulaLayout::Form;
 
 const FormulaTab kTabs[] = {
-    {&tavo::kAmpsFromVoltsAndOhms, "E/R", {Form::Fraction, {{"volts"}, {"ohms"}}}},
-    {&tavo::kAmpsFromWattsAndVolts, "P/E", {Form::Fraction, {{"watts"}, {"volts", kPowerTerms}}}},
-    {&tavo::kAmpsFromWattsAndOhms,
-     "P/R",
-     {Form::Fraction, {{"watts"}, {"ohms", kPowerTerms}}, "Square Root Of"}},
+    {"amps.er", "E/R", {Form::Fraction, {{"volts"}, {"ohms"}}}},
+    {"amps.pe", "P/E", {Form::Fraction, {{"watts"}, {"volts", kPowerTerms}}}},
+    {"amps.pr", "P/R", {Form::Fraction, {{"watts"}, {"ohms", kPowerTerms}}, "Square Root Of"}},
 };
 
 }  // namespace

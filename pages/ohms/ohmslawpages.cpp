@@ -1,31 +1,27 @@
 #include "ohmslawpages.h"
 
-#include "resistance.h"
-#include "volts.h"
-#include "watts.h"
-
 namespace {
 
 using Form = FormulaLayout::Form;
 
 const FormulaTab kVoltsTabs[] = {
-    {&tavo::kVoltsFromOhmsAndAmps, "RxI", {Form::Rows, {{"ohms", "X", "amps"}}}},
-    {&tavo::kVoltsFromWattsAndAmps, "P/I", {Form::Fraction, {{"watts"}, {"amps", kPowerTerms}}}},
-    {&tavo::kVoltsFromWattsAndOhms,
+    {"volts.rxi", "RxI", {Form::Rows, {{"ohms", "X", "amps"}}}},
+    {"volts.pi", "P/I", {Form::Fraction, {{"watts"}, {"amps", kPowerTerms}}}},
+    {"volts.pr",
      "P*R",
      {Form::Fraction, {{"watts", "X", "ohms"}, {kPowerTerms}}, "Square Root Of"}},
 };
 
 const FormulaTab kWattsTabs[] = {
-    {&tavo::kWattsFromVoltsAndAmps, "E*I", {Form::Rows, {{"volts", "X", "amps", kPowerTerms}}}},
-    {&tavo::kWattsFromOhmsAndAmps, "R*I", {Form::Rows, {{"ohms", "X", "amps", kPowerTerms}}}},
-    {&tavo::kWattsFromVoltsAndOhms, "E/R", {Form::Fraction, {{"volts", kPowerTerms}, {"ohms"}}}},
+    {"watts.ei", "E*I", {Form::Rows, {{"volts", "X", "amps", kPowerTerms}}}},
+    {"watts.ri", "R*I", {Form::Rows, {{"ohms", "X", "amps", kPowerTerms}}}},
+    {"watts.er", "E/R", {Form::Fraction, {{"volts", kPowerTerms}, {"ohms"}}}},
 };
 
 const FormulaTab kResistanceTabs[] = {
-    {&tavo::kOhmsFromVoltsAndAmps, "E/I", {Form::Fraction, {{"volts"}, {"amps"}}}},
-    {&tavo::kOhmsFromVoltsAndWatts, "E/P", {Form::Fraction, {{"volts", kPowerTerms}, {"watts"}}}},
-    {&tavo::kOhmsFromWattsAndAmps, "P/I", {Form::Fraction, {{"watts"}, {"amps", kPowerTerms}}}},
+    {"ohms.ei", "E/I", {Form::Fraction, {{"volts"}, {"amps"}}}},
+    {"ohms.ep", "E/P", {Form::Fraction, {{"volts", kPowerTerms}, {"watts"}}}},
+    {"ohms.pi", "P/I", {Form::Fraction, {{"watts"}, {"amps", kPowerTerms}}}},
 };
 
 }  // namespace

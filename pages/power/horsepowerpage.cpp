@@ -1,7 +1,5 @@
 #include "horsepowerpage.h"
 
-#include "horsepower.h"
-
 #include <QKeyEvent>
 
 namespace {
@@ -36,10 +34,10 @@ FormulaPage* CreateHorsePowerTab(const PageContext& context, FormulaHost& host, 
 }
 
 const FormulaTab kTabs[] = {
-    {&tavo::kMotorAmps,
+    {"motor.amps",
      "Amps",
      {Form::Rows, {{"hp", "X", "746"}, {"volts", "X", "efficiency", kPowerTerms}}}},
-    {&tavo::kMotorHorsePower,
+    {"motor.hp",
      "HP",
      {Form::Rows, {{"volts", "X", "amps", "X", "efficiency", kPowerTerms}, {"746"}}},
      CreateHorsePowerTab},

@@ -2,7 +2,6 @@
 
 #include "calculator.h"
 #include "formula.h"
-#include "horsepower.h"
 #include "motordata.h"
 #include "transformer.h"
 
@@ -91,12 +90,14 @@ TEST(Evaluate, ChoiceBeyondItsListKeepsItsOpening)
 TEST(Evaluate, HeldFieldsComeBackInsideTheirLimits)
 {
     // Horse power, volts, efficiency, pf, phase (single).
-    const Outcome outcome = Evaluate(kMotorAmps, {{"5"}, {"230"}, {"5"}, {"150"}, {"", 1}});
+    const Outcome outcome =
+        Evaluate(*FindCalculator("motor.amps"), {{"5"}, {"230"}, {"5"}, {"150"}, {"", 1}});
     EXPECT_EQ(outcome.shown[2], "10");
     EXPECT_EQ(outcome.shown[3], "100");
     EXPECT_EQ(outcome.results[0].name, "Amps");
     // In DC the power factor reads 100 and is out of sight.
-    const Outcome dc = Evaluate(kMotorAmps, {{"5"}, {"230"}, {"90"}, {"50"}, {"", 0}});
+    const Outcome dc =
+        Evaluate(*FindCalculator("motor.amps"), {{"5"}, {"230"}, {"90"}, {"50"}, {"", 0}});
     EXPECT_EQ(dc.shown[3], "100.");
     EXPECT_EQ(dc.presence[3], Presence::Hidden);
     EXPECT_EQ(dc.presence[2], Presence::Shown);

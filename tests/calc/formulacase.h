@@ -14,7 +14,7 @@
 struct FormulaCase
 {
     const char* name;
-    const tavo::Calculator* formula;
+    const char* formula;  // the calculator's name
     std::vector<std::string> typed;
     tavo::PowerChoice power;
     const char* result;

@@ -3,7 +3,8 @@
 TEST_P(FormulaCaseTest, ComputesAndReports)
 {
     const FormulaCase& c = GetParam();
-    const tavo::Calculator& formula = *c.formula;
+    ASSERT_TRUE(tavo::FindCalculator(c.formula)) << c.formula;
+    const tavo::Calculator& formula = *tavo::FindCalculator(c.formula);
     tavo::InputValues values;
     for (const std::string& text : c.typed) {
         values.push_back({text});
