@@ -59,7 +59,7 @@ private:
 
 void AmpsPageTest::init()
 {
-    m_program.start(2);
+    m_program.start(Tabs::Amps);
 }
 
 void AmpsPageTest::cleanup()
@@ -69,7 +69,7 @@ void AmpsPageTest::cleanup()
 
 FormulaHostPage* AmpsPageTest::host() const
 {
-    return qobject_cast<FormulaHostPage*>(m_program->window().page(2));
+    return qobject_cast<FormulaHostPage*>(m_program->window().page(Tabs::Amps));
 }
 
 FormulaPage* AmpsPageTest::sub(int tab) const
@@ -360,7 +360,7 @@ void AmpsPageTest::mainTabClickFocusesFirstInputAndRecomputes()
     type(field(0, "ohms"), "5");
     QCOMPARE(result(), QStringLiteral("0."));
     // A click on the current main tab activates the page: focus on the first input, recompute.
-    m_program->openTab(2);
+    m_program->openTab(Tabs::Amps);
     QCOMPARE(QApplication::focusWidget(), field(0, "volts")->edit());
     QCOMPARE(result(), QStringLiteral("10."));
 }

@@ -42,7 +42,7 @@ private:
 
 void FloatingWindowTest::init()
 {
-    m_program.start(2);
+    m_program.start(Tabs::Amps);
 }
 
 void FloatingWindowTest::cleanup()

@@ -28,7 +28,7 @@ private slots:
 private:
     FormulaHostPage* host() const
     {
-        return qobject_cast<FormulaHostPage*>(m_program->window().page(0));
+        return qobject_cast<FormulaHostPage*>(m_program->window().page(Tabs::Motor));
     }
     ValueField* field(int tab, const char* name) const { return host()->subPage(tab)->field(name); }
     QString result() const { return host()->resultDisplay()->text(); }
@@ -39,7 +39,7 @@ private:
 
 void HorsePowerPageTest::init()
 {
-    m_program.start(0);
+    m_program.start(Tabs::Motor);
 }
 
 void HorsePowerPageTest::cleanup()

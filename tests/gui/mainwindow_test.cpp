@@ -162,8 +162,8 @@ void MainWindowTest::motorSelectedAtStart()
     ProgramUnderTest program;
     QCOMPARE(program.window().tabs()->currentIndex(), 0);
     QCOMPARE(program.window().currentIndex(), 0);
-    QVERIFY(program.window().page(0));
-    QVERIFY(program.window().page(0)->isVisible());
+    QVERIFY(program.window().page(Tabs::Motor));
+    QVERIFY(program.window().page(Tabs::Motor)->isVisible());
     // Nothing else is built at start but the Histories page.
     for (int i = 1; i < Tabs::Count; ++i) {
         QCOMPARE(program.window().page(i) != nullptr, i == Tabs::Histories);
@@ -183,15 +183,15 @@ void MainWindowTest::historiesPageExistsFromStart()
 void MainWindowTest::pageCreatedOnceAndKeptWithInputs()
 {
     ProgramUnderTest program;
-    QWidget* amps = program.openTab(2);
+    QWidget* amps = program.openTab(Tabs::Amps);
     QVERIFY(amps);
     auto* volts = amps->findChild<ValueField*>("volts");
     QVERIFY(volts);
     volts->edit()->setFocus();
     QTest::keyClicks(volts->edit(), "120");
-    program.openTab(5);
+    program.openTab(Tabs::Xformer);
     QVERIFY(!amps->isVisible());
-    QCOMPARE(program.openTab(2), amps);
+    QCOMPARE(program.openTab(Tabs::Amps), amps);
     QVERIFY(amps->isVisible());
     QCOMPARE(volts->edit()->text(), QStringLiteral("120"));
     QCOMPARE(amps->findChildren<ValueField*>("volts").size(), 1);
@@ -236,7 +236,7 @@ void MainWindowTest::everyTabSelectable()
 void MainWindowTest::onlyTheCurrentPageIsVisible()
 {
     ProgramUnderTest program;
-    for (int index : {2, 7, 2, 0}) {
+    for (int index : {int(Tabs::Amps), int(Tabs::Boxes), int(Tabs::Amps), int(Tabs::Motor)}) {
         program.openTab(index);
         for (int i = 0; i < Tabs::Count; ++i) {
             if (CalculatorPage* page = program.window().page(i)) {
@@ -250,9 +250,11 @@ void MainWindowTest::nothingToSaveOnHistoriesTab()
 {
     ProgramUnderTest program;
     program.openTab(Tabs::Histories);
-    SendPageMessage(&program.window(), PageMessages::Registered(PageMessages::kSaveReport), 1, 0);
+    SendPageMessage(&program.window(), PageMessages::Registered(PageMessages::kSaveReport), 1,
+                    PageMessages::kSaveToFile);
     QCOMPARE(program.prompts.messages, QStringList{"Nothing to save or add!"});
-    SendPageMessage(&program.window(), PageMessages::Registered(PageMessages::kSaveReport), 1, 1);
+    SendPageMessage(&program.window(), PageMessages::Registered(PageMessages::kSaveReport), 1,
+                    PageMessages::kAddToHistories);
     QCOMPARE(program.prompts.messages.size(), 2);
 }
 
@@ -261,9 +263,11 @@ void MainWindowTest::saveReportKeepsAutoAddSetting()
     ProgramUnderTest program;
     QVERIFY(program.window().autoAddToHistories());
     program.openTab(Tabs::Histories);
-    SendPageMessage(&program.window(), PageMessages::Registered(PageMessages::kSaveReport), 0, 0);
+    SendPageMessage(&program.window(), PageMessages::Registered(PageMessages::kSaveReport), 0,
+                    PageMessages::kSaveToFile);
     QVERIFY(!program.window().autoAddToHistories());
-    SendPageMessage(&program.window(), PageMessages::Registered(PageMessages::kSaveReport), 1, 0);
+    SendPageMessage(&program.window(), PageMessages::Registered(PageMessages::kSaveReport), 1,
+                    PageMessages::kSaveToFile);
     QVERIFY(program.window().autoAddToHistories());
 }
 
@@ -323,7 +327,7 @@ void MainWindowTest::helpOpensContents()
 void MainWindowTest::keyboardWalksTabsPageAndButtons()
 {
     ProgramUnderTest program;
-    QWidget* amps = program.openTab(2);
+    QWidget* amps = program.openTab(Tabs::Amps);
     program.window().tabs()->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     // After the tabs come the page's controls, starting with its formula tabs.

@@ -22,7 +22,7 @@ private slots:
 private:
     MotorDataPage* page() const
     {
-        return qobject_cast<MotorDataPage*>(m_program->window().page(9));
+        return qobject_cast<MotorDataPage*>(m_program->window().page(Tabs::MotorData));
     }
     QComboBox* list() const { return page()->findChild<QComboBox*>("hp"); }
     QStringList results() const;
@@ -33,7 +33,7 @@ private:
 
 void MotorDataPageTest::init()
 {
-    m_program.start(9);
+    m_program.start(Tabs::MotorData);
 }
 
 void MotorDataPageTest::cleanup()
@@ -96,7 +96,7 @@ void MotorDataPageTest::rows()
 
 void MotorDataPageTest::activationFocusesTheList()
 {
-    m_program->openTab(9);
+    m_program->openTab(Tabs::MotorData);
     QCOMPARE(Focused(), QStringLiteral("hp"));
 }
 

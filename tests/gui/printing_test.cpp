@@ -1,4 +1,5 @@
 #include "mainwindow.h"
+#include "pagetable.h"
 #include "reportprinter.h"
 #include "screenprinter.h"
 #include "testsupport.h"
@@ -170,7 +171,7 @@ void PrintingTest::printScreenPrintsTheWindowPicture()
         QSKIP("needs poppler-utils (pdfimages, pdftotext)");
     }
     ProgramUnderTest program;
-    program.openTab(2);
+    program.openTab(Tabs::Amps);
     program.printers.pdfPath = program.file("screen.pdf");
     QTest::mouseClick(program.window().findChild<QPushButton*>("printScreen"), Qt::LeftButton);
     QVERIFY(QFile::exists(program.printers.pdfPath));
@@ -191,7 +192,7 @@ void PrintingTest::printScreenPrintsTheWindowPicture()
 void PrintingTest::cancelledPrintScreenPrintsNothing()
 {
     ProgramUnderTest program;
-    program.openTab(2);
+    program.openTab(Tabs::Amps);
     QTest::mouseClick(program.window().findChild<QPushButton*>("printScreen"), Qt::LeftButton);
     QCOMPARE(program.printers.requests.size(), 1);
     QVERIFY(program.prompts.warnings.isEmpty());
@@ -201,7 +202,7 @@ void PrintingTest::cancelledPrintScreenPrintsNothing()
 void PrintingTest::printScreenIntoAnUnwritableFile()
 {
     ProgramUnderTest program;
-    program.openTab(2);
+    program.openTab(Tabs::Amps);
     program.printers.pdfPath = program.file("missing/screen.pdf");
     QVERIFY(!program.reports->printWindow(&program.window()));
     QCOMPARE(program.prompts.warnings.size(), 1);

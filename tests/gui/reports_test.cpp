@@ -73,7 +73,7 @@ private:
 
 void ReportsTest::init()
 {
-    m_program.start(2);
+    m_program.start(Tabs::Amps);
 }
 
 void ReportsTest::cleanup()
@@ -83,7 +83,7 @@ void ReportsTest::cleanup()
 
 void ReportsTest::computeVoltsOverOhms(const QString& volts, const QString& ohms)
 {
-    auto* amps = qobject_cast<FormulaHostPage*>(m_program->window().page(2));
+    auto* amps = qobject_cast<FormulaHostPage*>(m_program->window().page(Tabs::Amps));
     ValueField* v = amps->subPage(0)->field("volts");
     ValueField* r = amps->subPage(0)->field("ohms");
     m_program->window().activateWindow();
@@ -398,7 +398,7 @@ void ReportsTest::noHistoriesToSave()
     QWidget* page = m_program->openTab(Tabs::Histories);
     QTest::mouseClick(page->findChild<QPushButton*>("save"), Qt::LeftButton);
     QCOMPARE(m_program->prompts.messages, QStringList{"No histories to save!"});
-    m_program->openTab(2);
+    m_program->openTab(Tabs::Amps);
     pressReports();
     clickInDialog("addToHistories");
     m_program->openTab(Tabs::Histories);

@@ -27,7 +27,7 @@ private slots:
 private:
     TransformerPage* page() const
     {
-        return qobject_cast<TransformerPage*>(m_program->window().page(5));
+        return qobject_cast<TransformerPage*>(m_program->window().page(Tabs::Xformer));
     }
     ValueField* field(const char* name) const { return page()->findChild<ValueField*>(name); }
     ChoiceBoxes* unit() const { return page()->boxes("unit"); }
@@ -42,7 +42,7 @@ private:
 
 void TransformerPageTest::init()
 {
-    m_program.start(5);
+    m_program.start(Tabs::Xformer);
 }
 
 void TransformerPageTest::cleanup()
@@ -150,7 +150,7 @@ void TransformerPageTest::activationFocusesTheRating()
 {
     field("secondary")->edit()->setFocus();
     field("rating")->edit()->setText("10");
-    m_program->openTab(5);
+    m_program->openTab(Tabs::Xformer);
     QCOMPARE(Focused(), QStringLiteral("rating"));
     QCOMPARE(amps("primaryAmps"), QStringLiteral("0."));  // no recompute
 }

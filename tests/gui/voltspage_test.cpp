@@ -25,7 +25,7 @@ private slots:
 private:
     FormulaHostPage* host() const
     {
-        return qobject_cast<FormulaHostPage*>(m_program->window().page(3));
+        return qobject_cast<FormulaHostPage*>(m_program->window().page(Tabs::Volts));
     }
     ValueField* field(int tab, const char* name) const { return host()->subPage(tab)->field(name); }
     QString result() const { return host()->resultDisplay()->text(); }
@@ -35,7 +35,7 @@ private:
 
 void VoltsPageTest::init()
 {
-    m_program.start(3);
+    m_program.start(Tabs::Volts);
 }
 
 void VoltsPageTest::cleanup()

@@ -24,7 +24,7 @@ private slots:
 private:
     FormulaHostPage* host() const
     {
-        return qobject_cast<FormulaHostPage*>(m_program->window().page(1));
+        return qobject_cast<FormulaHostPage*>(m_program->window().page(Tabs::Watts));
     }
     ValueField* field(int tab, const char* name) const { return host()->subPage(tab)->field(name); }
     QString result() const { return host()->resultDisplay()->text(); }
@@ -35,7 +35,7 @@ private:
 
 void WattsPageTest::init()
 {
-    m_program.start(1);
+    m_program.start(Tabs::Watts);
 }
 
 void WattsPageTest::cleanup()
