@@ -198,7 +198,12 @@ void DescribedPage::recompute()
     }
     const QScopedValueRollback guard(m_recomputing, true);
     readFields();
-    display(tavo::Evaluate(m_calculator, values()));
+    display(evaluate(values()));
+}
+
+tavo::Outcome DescribedPage::evaluate(const tavo::InputValues& values) const
+{
+    return tavo::Evaluate(m_calculator, values);
 }
 
 void DescribedPage::display(const tavo::Outcome& outcome)

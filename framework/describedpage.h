@@ -64,6 +64,9 @@ public:
     int nextFocusIndex() const { return m_nextFocus; }
 
 protected:
+    // One recompute from the values read. A page that collects state of its own (selections
+    // added to a list) passes it to its calculation here.
+    virtual tavo::Outcome evaluate(const tavo::InputValues& values) const;
     // The value of an input that this page shows no control for.
     virtual tavo::InputValue suppliedValue(int index) const;
     // What a recompute shows: the fields' texts, the labels, what is hidden, the results.
