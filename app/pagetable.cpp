@@ -18,10 +18,10 @@ CalculatorPage* Create(const PageContext& context, QWidget* parent)
     return new Page(context, parent);
 }
 
-template <const FormulaHostSpec& Spec>
+template <const FormulaHostDefinition& Definition>
 CalculatorPage* CreateHost(const PageContext& context, QWidget* parent)
 {
-    return new FormulaHostPage(context, parent, Spec);
+    return new FormulaHostPage(context, parent, Definition);
 }
 
 }  // namespace

@@ -158,17 +158,18 @@ std::string Fill(std::string_view pattern, bool header, std::span<const Input> f
 
 }  // namespace
 
-Calculator Formula(FormulaSpec spec)
+Calculator Formula(FormulaDefinition definition)
 {
-    Calculator formula{.name = spec.name, .summary = spec.summary, .inputs = spec.fields};
-    if (spec.power != FormulaPower::None) {
+    Calculator formula{
+        .name = definition.name, .summary = definition.summary, .inputs = definition.fields};
+    if (definition.power != FormulaPower::None) {
         formula.inputs.push_back(kPhaseChoice);
     }
-    if (spec.power == FormulaPower::PhaseAndUnit) {
+    if (definition.power == FormulaPower::PhaseAndUnit) {
         formula.inputs.push_back(kPowerUnitChoice);
     }
-    formula.results = {{.label = spec.result, .coloured = spec.colouredResult}};
-    formula.compute = [spec, phase = formula.inputIndex(kPhaseInput),
+    formula.results = {{.label = definition.result, .coloured = definition.colouredResult}};
+    formula.compute = [definition, phase = formula.inputIndex(kPhaseInput),
                        unit = formula.inputIndex(kPowerUnitInput)](const InputValues& values) {
         const PowerChoice power = PowerAt(values, phase, unit);
         const bool dc = power.phase == Phase::DC;
@@ -177,8 +178,8 @@ Calculator Formula(FormulaSpec spec)
         outcome.labels.resize(values.size());
         outcome.presence.resize(values.size(), Presence::Shown);
         std::vector<std::string> texts;
-        for (size_t i = 0; i < spec.fields.size(); ++i) {
-            const Input& field = spec.fields[i];
+        for (size_t i = 0; i < definition.fields.size(); ++i) {
+            const Input& field = definition.fields[i];
             texts.push_back(values[i].text);
             if (field.name == kPowerFactorInput && phase >= 0 && dc) {
                 // In DC the power factor does not apply: it reads 100 per cent, out of sight.
@@ -189,20 +190,20 @@ Calculator Formula(FormulaSpec spec)
                 outcome.labels[i] = kilo ? "&Kilo" : "&Watts";
             }
         }
-        double value = spec.value(FormulaTerms(spec.fields, texts, power));
-        if (spec.resultFollowsUnit) {
+        double value = definition.value(FormulaTerms(definition.fields, texts, power));
+        if (definition.resultFollowsUnit) {
             // Kilo turns the result into kilowatts.
             value *= kilo ? 0.001 : 1.0;
         }
         ResultValue result{.text = FormatNumber(value), .number = value};
-        if (spec.resultFollowsUnit) {
+        if (definition.resultFollowsUnit) {
             result.label = kilo ? "Kilo" : "Watts";
         }
-        const FormulaReport& report = spec.reports[std::min<size_t>(size_t(PhaseLevel(power.phase)),
-                                                                    spec.reports.size() - 1)];
+        const FormulaReport& report = definition.reports[std::min<size_t>(
+            size_t(PhaseLevel(power.phase)), definition.reports.size() - 1)];
         outcome.report = {
-            Fill(report.header, true, spec.fields, texts, result.text, power) + kHeaderEnd,
-            Fill(report.body, false, spec.fields, texts, result.text, power), kTrailer};
+            Fill(report.header, true, definition.fields, texts, result.text, power) + kHeaderEnd,
+            Fill(report.body, false, definition.fields, texts, result.text, power), kTrailer};
         outcome.shown = texts;
         outcome.results = {result};
         return outcome;

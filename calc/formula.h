@@ -62,7 +62,7 @@ struct FormulaReport
     std::string_view body;
 };
 
-struct FormulaSpec
+struct FormulaDefinition
 {
     std::string_view name;     // "amps.pe"
     std::string_view summary;  // "Amps from watts and volts (P/E)"
@@ -76,7 +76,7 @@ struct FormulaSpec
     std::vector<FormulaReport> reports;
 };
 
-Calculator Formula(FormulaSpec spec);
+Calculator Formula(FormulaDefinition definition);
 
 // A number field of a formula.
 Input FormulaField(std::string_view name, std::string_view label, std::string_view opening,

@@ -26,11 +26,11 @@ bool HasInput(const tavo::Calculator& formula, std::string_view name)
 }  // namespace
 
 FormulaHostPage::FormulaHostPage(const PageContext& context, QWidget* parent,
-                                 const FormulaHostSpec& spec)
-    : CalculatorPage(context, parent), m_spec(spec)
+                                 const FormulaHostDefinition& definition)
+    : CalculatorPage(context, parent), m_definition(definition)
 {
-    setObjectName(QString::fromLatin1(spec.objectName));
-    for (const FormulaTab& tab : spec.tabs) {
+    setObjectName(QString::fromLatin1(definition.objectName));
+    for (const FormulaTab& tab : definition.tabs) {
         const tavo::Calculator* formula = tavo::FindCalculator(tab.formula);
         Q_ASSERT_X(formula, "FormulaHostPage", "a tab names a calculator that is not described");
         m_formulas.push_back(formula);
@@ -40,7 +40,7 @@ FormulaHostPage::FormulaHostPage(const PageContext& context, QWidget* parent,
     m_resultName = new QLabel(UiText(result.label), this);
     m_resultName->setObjectName(QStringLiteral("resultName"));
     m_resultName->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    if (spec.sunkenResultName) {
+    if (definition.sunkenResultName) {
         m_resultName->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         m_resultName->setAlignment(Qt::AlignCenter);
     }
@@ -48,17 +48,17 @@ FormulaHostPage::FormulaHostPage(const PageContext& context, QWidget* parent,
     equals->setAlignment(Qt::AlignCenter);
     m_result = MakeResultDisplay(this, m_resultName->text(), result.coloured);
     m_result->setObjectName(QStringLiteral("result"));
-    m_result->setAlignment(spec.resultAlignment | Qt::AlignVCenter);
+    m_result->setAlignment(definition.resultAlignment | Qt::AlignVCenter);
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("formulaTabs"));
     m_tabs->tabBar()->installEventFilter(this);
-    m_phase = new ChoiceBoxes(tavo::kPhaseChoice, this, spec.wideFormulas ? 4 : 2);
+    m_phase = new ChoiceBoxes(tavo::kPhaseChoice, this, definition.wideFormulas ? 4 : 2);
     m_unit = new ChoiceBoxes(tavo::kPowerUnitChoice, this);
     m_unit->setVisible(std::any_of(m_formulas.begin(), m_formulas.end(), [](auto* formula) {
         return HasInput(*formula, tavo::kPowerUnitInput);
     }));
 
-    if (spec.wideFormulas) {
+    if (definition.wideFormulas) {
         // Long formulas: the Phase group at the top right, the formulas across the page and the
         // result under them.
         m_phase->setGeometry(du.rect(196, 0, 160, 34));
@@ -80,13 +80,13 @@ FormulaHostPage::FormulaHostPage(const PageContext& context, QWidget* parent,
         connect(selector, &ChoiceBoxes::clicked, this,
                 [this, selector](int option) { onSelectorClicked(selector, option); });
     }
-    for (const FormulaTab& tab : spec.tabs) {
+    for (const FormulaTab& tab : definition.tabs) {
         auto* container = new QWidget(m_tabs);
         auto* layout = new QVBoxLayout(container);
         layout->setContentsMargins(0, 0, 0, 0);
         m_tabs->addTab(container, UiText(tab.label));
     }
-    m_subPages.assign(spec.tabs.size(), nullptr);
+    m_subPages.assign(definition.tabs.size(), nullptr);
     connect(m_tabs, &QTabWidget::currentChanged, this, &FormulaHostPage::switchToTab);
     switchToTab(0);
 }
@@ -134,7 +134,7 @@ void FormulaHostPage::switchToTab(int tab)
     if (tab < 0 || tab >= static_cast<int>(m_subPages.size())) {
         return;
     }
-    const FormulaTab& spec = m_spec.tabs[size_t(tab)];
+    const FormulaTab& entry = m_definition.tabs[size_t(tab)];
     const tavo::Calculator& formula = *m_formulas[size_t(tab)];
     FormulaPage*& page = m_subPages[size_t(tab)];
     if (!page) {
@@ -142,9 +142,9 @@ void FormulaHostPage::switchToTab(int tab)
         m_phase->setCurrent(static_cast<int>(tavo::Phase::DC));
         m_unit->setCurrent(static_cast<int>(tavo::PowerUnit::Watts));
         QWidget* container = m_tabs->widget(tab);
-        page = spec.create ? spec.create(context(), *this, container, formula)
-                           : new FormulaPage(context(), *this, container, formula);
-        page->layOut(spec.layout);
+        page = entry.create ? entry.create(context(), *this, container, formula)
+                            : new FormulaPage(context(), *this, container, formula);
+        page->layOut(entry.layout);
         container->layout()->addWidget(page);
         page->open();
         page->show();
@@ -161,7 +161,7 @@ void FormulaHostPage::switchToTab(int tab)
     m_phase->setBoxesEnabled(powered);
     m_unit->setBoxesEnabled(powered);
     m_active = tab;
-    if (m_spec.recomputeAfterSwitch) {
+    if (m_definition.recomputeAfterSwitch) {
         page->recompute();
     }
 }
@@ -172,7 +172,7 @@ void FormulaHostPage::activate(FormulaPage* page)
         return;
     }
     SendPageMessage(page, PageMessages::Activate);
-    if (m_spec.recomputeOnActivate) {
+    if (m_definition.recomputeOnActivate) {
         page->recompute();
     }
 }
@@ -181,7 +181,7 @@ void FormulaHostPage::onTabClicked()
 {
     FormulaPage* page = activeSubPage();
     activate(page);
-    if (page && m_spec.recomputeAfterSwitch) {
+    if (page && m_definition.recomputeAfterSwitch) {
         page->recompute();
     }
 }

@@ -30,7 +30,7 @@ struct FormulaTab
 };
 
 // What sets one host page apart from the others, besides its formulas.
-struct FormulaHostSpec
+struct FormulaHostDefinition
 {
     const char* objectName = "";
     std::span<const FormulaTab> tabs;
@@ -46,7 +46,8 @@ class FormulaHostPage : public CalculatorPage, private FormulaHost
     Q_OBJECT
 
 public:
-    FormulaHostPage(const PageContext& context, QWidget* parent, const FormulaHostSpec& spec);
+    FormulaHostPage(const PageContext& context, QWidget* parent,
+                    const FormulaHostDefinition& definition);
     ~FormulaHostPage() override;
 
     tavo::PowerChoice powerChoice() const override;
@@ -78,7 +79,7 @@ private:
     void onSelectorClicked(ChoiceBoxes* selector, int option);
     void forwardToActive(QEvent::Type type, qintptr wParam = 0, qintptr lParam = 0);
 
-    const FormulaHostSpec& m_spec;
+    const FormulaHostDefinition& m_definition;
     std::vector<const tavo::Calculator*> m_formulas;  // the calculator of each tab
     QLabel* m_resultName = nullptr;
     QLineEdit* m_result = nullptr;

@@ -13,4 +13,4 @@ const FormulaTab kTabs[] = {
 }  // namespace
 
 // Every tab activation recomputes.
-const FormulaHostSpec kAmpsPage{.objectName = "ampsPage", .tabs = kTabs};
+const FormulaHostDefinition kAmpsPage{.objectName = "ampsPage", .tabs = kTabs};

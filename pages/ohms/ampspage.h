@@ -5,4 +5,4 @@
 
 #include "formulahostpage.h"
 
-extern const FormulaHostSpec kAmpsPage;
+extern const FormulaHostDefinition kAmpsPage;

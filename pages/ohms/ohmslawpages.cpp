@@ -27,17 +27,17 @@ const FormulaTab kResistanceTabs[] = {
 }  // namespace
 
 // These three recompute after every change of tab and every click on one, not on activation.
-const FormulaHostSpec kVoltsPage{.objectName = "voltsPage",
-                                 .tabs = kVoltsTabs,
-                                 .recomputeAfterSwitch = true,
-                                 .recomputeOnActivate = false};
-const FormulaHostSpec kWattsPage{.objectName = "wattsPage",
-                                 .tabs = kWattsTabs,
-                                 .recomputeAfterSwitch = true,
-                                 .recomputeOnActivate = false,
-                                 .sunkenResultName = true};
-const FormulaHostSpec kResistancePage{.objectName = "resistancePage",
-                                      .tabs = kResistanceTabs,
-                                      .recomputeAfterSwitch = true,
-                                      .recomputeOnActivate = false,
-                                      .resultAlignment = Qt::AlignRight};
+const FormulaHostDefinition kVoltsPage{.objectName = "voltsPage",
+                                       .tabs = kVoltsTabs,
+                                       .recomputeAfterSwitch = true,
+                                       .recomputeOnActivate = false};
+const FormulaHostDefinition kWattsPage{.objectName = "wattsPage",
+                                       .tabs = kWattsTabs,
+                                       .recomputeAfterSwitch = true,
+                                       .recomputeOnActivate = false,
+                                       .sunkenResultName = true};
+const FormulaHostDefinition kResistancePage{.objectName = "resistancePage",
+                                            .tabs = kResistanceTabs,
+                                            .recomputeAfterSwitch = true,
+                                            .recomputeOnActivate = false,
+                                            .resultAlignment = Qt::AlignRight};

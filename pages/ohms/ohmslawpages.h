@@ -4,6 +4,6 @@
 
 #include "formulahostpage.h"
 
-extern const FormulaHostSpec kVoltsPage;
-extern const FormulaHostSpec kWattsPage;
-extern const FormulaHostSpec kResistancePage;
+extern const FormulaHostDefinition kVoltsPage;
+extern const FormulaHostDefinition kWattsPage;
+extern const FormulaHostDefinition kResistancePage;

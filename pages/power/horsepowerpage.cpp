@@ -45,5 +45,5 @@ const FormulaTab kTabs[] = {
 
 }  // namespace
 
-const FormulaHostSpec kHorsePowerPage{
+const FormulaHostDefinition kHorsePowerPage{
     .objectName = "horsePowerPage", .tabs = kTabs, .wideFormulas = true};

@@ -4,4 +4,4 @@
 
 #include "formulahostpage.h"
 
-extern const FormulaHostSpec kHorsePowerPage;
+extern const FormulaHostDefinition kHorsePowerPage;
