@@ -88,7 +88,26 @@ def main():
     if now != ["Volts"]:
         print("FAIL: pressing Volts did not select it alone")
         return 1
-    print("14 passed, 0 failed")
+    # The page it opened can be read too: its fields and result by their names, on screen (the
+    # Motor page, hidden now, has an "Amps" of its own).
+    wanted = {"Ohms": pyatspi.ROLE_TEXT, "Amps": pyatspi.ROLE_TEXT,
+              "Ohms spinner": pyatspi.ROLE_SCROLL_BAR, "Volts": pyatspi.ROLE_TEXT}
+    found = {}
+    deadline = time.time() + 10
+    while len(found) < len(wanted) and time.time() < deadline:
+        for role in set(wanted.values()):
+            for node in find_all(app, role, []):
+                showing = node.getState().contains(pyatspi.STATE_SHOWING)
+                if node.name in wanted and wanted[node.name] == role and showing:
+                    found[node.name] = node
+        time.sleep(0.1)
+    print("on the Volts page: " + ", ".join(
+        f"{name!r} ({node.getRoleName()})" for name, node in sorted(found.items())))
+    missing = sorted(set(wanted) - set(found))
+    if missing:
+        print(f"FAIL: not found on the Volts page: {missing}")
+        return 1
+    print("15 passed, 0 failed")
     return 0
 
 
