@@ -43,6 +43,9 @@ DescribedPage::~DescribedPage()
         if (input.field) {
             input.field->edit()->removeEventFilter(this);
         }
+        if (input.list) {
+            input.list->removeEventFilter(this);
+        }
     }
 }
 
@@ -75,6 +78,7 @@ void DescribedPage::buildInput(int index, Controls controls)
         for (const tavo::Option& option : input.options) {
             built.list->addItem(UiText(option.caption()));
         }
+        built.list->installEventFilter(this);
         connect(built.list, &QComboBox::currentIndexChanged, this, &DescribedPage::recompute);
     } else {
         built.boxes = new ChoiceBoxes(input, this);
@@ -133,6 +137,30 @@ QWidget* DescribedPage::control(int index) const
         return input.list;
     }
     return input.boxes ? input.boxes->box(input.boxes->current()) : nullptr;
+}
+
+void DescribedPage::setEnterCycle(std::initializer_list<std::string_view> inputs)
+{
+    m_cycle.clear();
+    for (const std::string_view name : inputs) {
+        const int index = m_calculator.inputIndex(name);
+        if (index >= 0 && control(index)) {
+            m_cycle.push_back(index);
+        }
+    }
+    // Enter goes on from the input that has the focus now, or starts the cycle.
+    const int focused = cyclePosition(focusWidget());
+    m_nextFocus = focused >= 0 ? nextAfter(focused) : 0;
+}
+
+int DescribedPage::cyclePosition(const QObject* widget) const
+{
+    for (size_t position = 0; position < m_cycle.size(); ++position) {
+        if (widget && control(m_cycle[position]) == widget) {
+            return int(position);
+        }
+    }
+    return -1;
 }
 
 void DescribedPage::attach(QWidget* part, std::string_view input)
@@ -311,10 +339,8 @@ int DescribedPage::nextAfter(int position) const
 bool DescribedPage::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusIn) {
-        for (size_t position = 0; position < m_cycle.size(); ++position) {
-            if (control(m_cycle[position]) == watched) {
-                m_nextFocus = nextAfter(int(position));
-            }
+        if (const int position = cyclePosition(watched); position >= 0) {
+            m_nextFocus = nextAfter(position);
         }
     }
     return CalculatorPage::eventFilter(watched, event);

@@ -11,6 +11,7 @@
 
 #include <QList>
 
+#include <initializer_list>
 #include <string_view>
 #include <vector>
 
@@ -59,7 +60,9 @@ public:
     // first recompute.
     void open();
 
-    // The inputs of the Enter cycle, in its order, and where Enter goes next.
+    // The inputs that Enter walks, in its order: every field unless the page says otherwise,
+    // such as a list among them.
+    void setEnterCycle(std::initializer_list<std::string_view> inputs);
     const std::vector<int>& enterCycle() const { return m_cycle; }
     int nextFocusIndex() const { return m_nextFocus; }
 
@@ -96,6 +99,8 @@ private:
     void readFields();
     void focusInput(int index);
     void restoreFocus();
+    // Where a control stands in the Enter cycle; -1 when it is not in it.
+    int cyclePosition(const QObject* widget) const;
     bool inCycle(int position) const;
     int nextAfter(int position) const;
     void onBoxClicked(int index, int option);
