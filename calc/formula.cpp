@@ -67,11 +67,6 @@ Input PercentField(std::string_view name, std::string_view label, std::string_vi
             .held = true};
 }
 
-PowerChoice PowerOf(const Calculator& formula, const InputValues& values)
-{
-    return PowerAt(values, formula.inputIndex(kPhaseInput), formula.inputIndex(kPowerUnitInput));
-}
-
 FormulaTerms::FormulaTerms(std::span<const Input> fields, const std::vector<std::string>& texts,
                            PowerChoice power)
     : m_fields(fields), m_power(power)

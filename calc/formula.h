@@ -88,7 +88,4 @@ Input PowerFactorField(std::string_view label, std::string_view opening,
 Input PercentField(std::string_view name, std::string_view label, std::string_view opening,
                    std::optional<std::string_view> reset);
 
-// The phase and power unit among a formula's values: DC and Watts where it has none.
-PowerChoice PowerOf(const Calculator& formula, const InputValues& values);
-
 }  // namespace tavo

@@ -63,8 +63,6 @@ public:
     // The inputs that Enter walks, in its order: every field unless the page says otherwise,
     // such as a list among them.
     void setEnterCycle(std::initializer_list<std::string_view> inputs);
-    const std::vector<int>& enterCycle() const { return m_cycle; }
-    int nextFocusIndex() const { return m_nextFocus; }
 
 protected:
     // One recompute from the values read. A page that collects state of its own (selections
