@@ -1,6 +1,7 @@
 #include "calculatorpage.h"
 #include "dialogunits.h"
 #include "helpwindow.h"
+#include "historiespage.h"
 #include "mainwindow.h"
 #include "pagedriver.h"
 #include "pagemessage.h"
@@ -13,6 +14,7 @@
 #include <QAction>
 #include <QHelpEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -40,6 +42,7 @@ private slots:
     void onlyTheCurrentPageIsVisible();
     void nothingToSaveOnHistoriesTab();
     void saveReportKeepsAutoAddSetting();
+    void historiesPrintsNoScreenAndPlaceholdersHaveNoReport();
     void quitEscapeAndCloseBoxEndTheDialog_data();
     void quitEscapeAndCloseBoxEndTheDialog();
     void resetAndPrintScreenClick();
@@ -256,6 +259,22 @@ void MainWindowTest::nothingToSaveOnHistoriesTab()
     SendPageMessage(&program.window(), PageMessages::Registered(PageMessages::kSaveReport), 1,
                     PageMessages::kAddToHistories);
     QCOMPARE(program.prompts.messages.size(), 2);
+}
+
+void MainWindowTest::historiesPrintsNoScreenAndPlaceholdersHaveNoReport()
+{
+    ProgramUnderTest program;
+    program.openTab(Tabs::Histories);
+    QTest::mouseClick(program.window().findChild<QPushButton*>("printScreen"), Qt::LeftButton);
+    QVERIFY(program.printers.requests.isEmpty());
+    // A calculator not built yet has no report to hand over, and says so.
+    program.openTab(Tabs::Ground);
+    SendPageMessage(&program.window(), PageMessages::Registered(PageMessages::kSaveReport), 1,
+                    PageMessages::kAddToHistories);
+    QCOMPARE(program.prompts.messages, QStringList{"Nothing to save or add!"});
+    QCOMPARE(program.window().historiesPage()->list()->count(), 0);
+    QTest::mouseClick(program.window().findChild<QPushButton*>("printScreen"), Qt::LeftButton);
+    QCOMPARE(program.printers.requests.size(), 1);
 }
 
 void MainWindowTest::saveReportKeepsAutoAddSetting()
