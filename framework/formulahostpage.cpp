@@ -98,6 +98,12 @@ FormulaHostPage::~FormulaHostPage()
     m_tabs->tabBar()->removeEventFilter(this);
     m_phase->disconnect(this);
     m_unit->disconnect(this);
+    // A formula tab recomputes when its field loses the focus, and shows the outcome here: it
+    // goes while this page is still whole.
+    for (FormulaPage*& page : m_subPages) {
+        delete page;
+        page = nullptr;
+    }
 }
 
 tavo::PowerChoice FormulaHostPage::powerChoice() const

@@ -64,6 +64,12 @@ ValueField::ValueField(const QString& name, QWidget* parent, tavo::StepLimits li
     connect(m_spinner, &QScrollBar::actionTriggered, this, &ValueField::onSpinnerAction);
 }
 
+ValueField::~ValueField()
+{
+    m_edit->disconnect(this);
+    m_spinner->disconnect(this);
+}
+
 void ValueField::readControl()
 {
     m_text = m_edit->text();

@@ -38,6 +38,8 @@ public:
     ValueField(const QString& name, QWidget* parent);
     // A plain field whose spinner keeps to other limits, such as an efficiency's 10..100.
     ValueField(const QString& name, QWidget* parent, tavo::StepLimits limits);
+    // The edit may still lose the focus while this field goes away; it tells no one then.
+    ~ValueField() override;
 
     FieldEdit* edit() const { return m_edit; }
     QScrollBar* spinner() const { return m_spinner; }

@@ -59,6 +59,8 @@ private slots:
     void reportReachesTheHistories();
     void everyControlHasItsName_data();
     void everyControlHasItsName();
+    void closedWithAFocusedField_data();
+    void closedWithAFocusedField();
 
 private:
     static void everyCalculator();
@@ -236,6 +238,28 @@ void DescribedPagesTest::everyControlHasItsName()
     for (const tavo::ResultValue& result : outcome.results) {
         QVERIFY2(results.contains(QString::fromStdString(result.name)), result.name.c_str());
     }
+    m_program.finish();
+}
+
+void DescribedPagesTest::closedWithAFocusedField_data()
+{
+    everyCalculator();
+}
+
+// The window goes while a field has the focus and a typed text: the field's loss of the focus
+// must not reach a page, a field or a host that is already going (the sanitizer build checks).
+void DescribedPagesTest::closedWithAFocusedField()
+{
+    QFETCH(QString, calculator);
+    DescribedPage* page = open(calculator);
+    for (const tavo::Input& input : page->calculator().inputs) {
+        if (input.isField()) {
+            Type(page->field(input.name), QStringLiteral("12"));
+            QCOMPARE(Focused(), UiText(input.name));
+            break;
+        }
+    }
+    m_program->close();
     m_program.finish();
 }
 
