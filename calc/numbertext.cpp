@@ -79,12 +79,23 @@ void StripTrailingZeros(std::string& s)
     }
 }
 
-std::string NotFinite(double x)
+// The decimal exponent of the leading digit of a number written as `mantissa` (digits with at
+// most one point, not all zero) times ten to `exponent` (digits with an optional sign); held
+// far from overflow, since only its sign matters here.
+long long LeadingExponent(std::string_view mantissa, std::string_view exponent)
 {
-    if (std::isnan(x)) {
-        return "nan";
+    const size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const size_t first = mantissa.find_first_of("123456789");
+    long long lead = first < point ? static_cast<long long>(point - first) - 1
+                                   : -static_cast<long long>(first - point);
+    long long power = 0;
+    const bool negative = !exponent.empty() && exponent[0] == '-';
+    for (const char c : exponent) {
+        if (c >= '0' && c <= '9') {
+            power = std::min(power * 10 + (c - '0'), 1'000'000'000LL);
+        }
     }
-    return x < 0 ? "-inf" : "inf";
+    return lead + (negative ? -power : power);
 }
 
 // Six significant digits with the point always shown, as for values outside 0.0001..1e9.
@@ -126,7 +137,7 @@ std::string GeneralForm(double x)
 std::string Decimals(double x, int places, bool withSign)
 {
     if (!std::isfinite(x)) {
-        return "Out of scope";
+        return kOutOfScope;
     }
     Digits d = SeventeenDigits(std::fabs(x));
     RoundTo(d, d.point + places);
@@ -134,7 +145,7 @@ std::string Decimals(double x, int places, bool withSign)
         d.point = 0;
     }
     if (d.point > 400) {
-        return "Out of scope";
+        return kOutOfScope;
     }
     std::string text;
     if (d.point >= 0) {
@@ -192,6 +203,7 @@ double ParseNumber(std::string_view text)
         return 0;
     }
     size_t end = i;
+    const size_t mantissaEnd = i;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         size_t j = i + 1;
         if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
@@ -207,10 +219,13 @@ double ParseNumber(std::string_view text)
     double value = 0;
     const auto [ptr, ec] = std::from_chars(text.data() + start, text.data() + end, value);
     if (ec == std::errc::result_out_of_range) {
-        // Too large reads as infinity, too small as zero, as the C library reads them.
-        const bool tiny = text.substr(start, end - start).find("e-") != std::string_view::npos ||
-                          text.substr(start, end - start).find("E-") != std::string_view::npos;
-        value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+        // Too large reads as infinity, too small as zero, however the number is written: by
+        // where its leading digit stands, not by the sign of an exponent.
+        const std::string_view mantissa = text.substr(start, mantissaEnd - start);
+        const std::string_view exponent =
+            end > mantissaEnd ? text.substr(mantissaEnd + 1, end - mantissaEnd - 1) : "";
+        value = LeadingExponent(mantissa, exponent) < 0 ? 0.0
+                                                        : std::numeric_limits<double>::infinity();
     }
     return negative ? -value : value;
 }
@@ -218,7 +233,7 @@ double ParseNumber(std::string_view text)
 std::string FormatNumber(double x)
 {
     if (!std::isfinite(x)) {
-        return NotFinite(x);
+        return kOutOfScope;
     }
     if (x < 0.0001 || x >= 1e9) {
         return GeneralForm(x);

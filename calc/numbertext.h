@@ -11,12 +11,17 @@
 namespace tavo {
 
 // The value of the longest decimal number at the start of `text` (after white space); 0 when there
-// is none. "12abc" reads as 12, "12,5" as 12, "abc" and "" as 0.
+// is none. "12abc" reads as 12, "12,5" as 12, "abc" and "" as 0. A number beyond the largest
+// double reads as infinity, one below the smallest as 0, however it is written.
 double ParseNumber(std::string_view text);
+
+// What every number text says of a value that is not a finite number.
+inline constexpr char kOutOfScope[] = "Out of scope";
 
 // Up to ten significant digits, always with a decimal point: 100 -> "100.", 0.5 -> ".5".
 // Values below 0.0001 (zero and negatives included) or from 1e9 on use six significant digits
-// and, where needed, an exponent of three digits: 1e9 -> "1.e+009".
+// and, where needed, an exponent of three digits: 1e9 -> "1.e+009". Infinity and NaN read
+// "Out of scope".
 std::string FormatNumber(double x);
 
 // |x| rounded to `places` decimal places, without a sign and with trailing zeros removed:

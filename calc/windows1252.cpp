@@ -53,44 +53,73 @@ std::string Windows1252ToUtf8(std::string_view text)
     return out;
 }
 
+size_t NextUtf8(std::string_view text, char32_t* character)
+{
+    if (text.empty()) {
+        return 0;
+    }
+    const auto lead = static_cast<unsigned char>(text[0]);
+    size_t length = 0;
+    char32_t c = 0;
+    char32_t lowest = 0;  // below it the form is overlong
+    if (lead < 0x80) {
+        *character = lead;
+        return 1;
+    }
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        c = lead & 0x1F;
+        lowest = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        c = lead & 0x0F;
+        lowest = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        c = lead & 0x07;
+        lowest = 0x10000;
+    } else {
+        return 0;
+    }
+    if (text.size() < length) {
+        return 0;
+    }
+    for (size_t k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(text[k]);
+        if ((next & 0xC0) != 0x80) {
+            return 0;
+        }
+        c = (c << 6) | (next & 0x3F);
+    }
+    if (c < lowest || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+        return 0;
+    }
+    *character = c;
+    return length;
+}
+
+bool IsValidUtf8(std::string_view text)
+{
+    char32_t c = 0;
+    for (size_t i = 0; i < text.size();) {
+        const size_t length = NextUtf8(text.substr(i), &c);
+        if (length == 0) {
+            return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
 std::string Utf8ToWindows1252(std::string_view text)
 {
     std::string out;
     out.reserve(text.size());
-    size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        int extra = 0;
-        char32_t c = 0;
-        if (lead < 0x80) {
-            c = lead;
-        } else if ((lead & 0xE0) == 0xC0) {
-            extra = 1;
-            c = lead & 0x1F;
-        } else if ((lead & 0xF0) == 0xE0) {
-            extra = 2;
-            c = lead & 0x0F;
-        } else if ((lead & 0xF8) == 0xF0) {
-            extra = 3;
-            c = lead & 0x07;
-        } else {
-            out.push_back('?');
-            ++i;
-            continue;
-        }
-        bool valid = i + size_t(extra) < text.size();
-        for (int k = 1; valid && k <= extra; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + size_t(k)]);
-            valid = (next & 0xC0) == 0x80;
-            c = (c << 6) | (next & 0x3F);
-        }
-        if (!valid) {
-            out.push_back('?');
-            ++i;
-            continue;
-        }
-        out.push_back(ToWindows1252(c));
-        i += size_t(extra) + 1;
+    char32_t c = 0;
+    for (size_t i = 0; i < text.size();) {
+        const size_t length = NextUtf8(text.substr(i), &c);
+        out.push_back(length ? ToWindows1252(c) : '?');
+        i += length ? length : 1;
     }
     return out;
 }

@@ -3,9 +3,11 @@
 
 #include "calculator.h"
 #include "json.h"
+#include "reporttext.h"
 #include "windows1252.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <iostream>
 #include <string>
 #include <utility>
@@ -59,6 +61,42 @@ std::vector<std::string_view> OptionNames(const tavo::Input& input)
     return names;
 }
 
+// A text as an error line can show it: bytes that are not UTF-8 and control characters as
+// \xHH, so that every line printed is valid UTF-8 and nothing moves the terminal.
+std::string Printable(std::string_view text)
+{
+    std::string out;
+    char32_t c = 0;
+    for (size_t i = 0; i < text.size();) {
+        const size_t length = tavo::NextUtf8(text.substr(i), &c);
+        if (length == 0 || c < 0x20 || (c >= 0x7F && c < 0xA0)) {
+            const size_t bytes = length ? length : 1;
+            for (size_t k = 0; k < bytes; ++k) {
+                char hex[5];
+                std::snprintf(hex, sizeof hex, "\\x%02X", static_cast<unsigned char>(text[i + k]));
+                out += hex;
+            }
+            i += bytes;
+            continue;
+        }
+        out.append(text.substr(i, length));
+        i += length;
+    }
+    return out;
+}
+
+// Why a text given on the command line cannot be taken; empty when it can.
+std::string Refusal(std::string_view text)
+{
+    if (!tavo::IsValidUtf8(text)) {
+        return "is not valid UTF-8";
+    }
+    if (Printable(text) != text) {
+        return "holds a control character";
+    }
+    return {};
+}
+
 int Fail(const std::string& message)
 {
     std::cerr << "tavo-calc: " << message << "\n";
@@ -101,7 +139,10 @@ Run Calculate(const Calculator& calculator, const std::vector<std::string>& give
     for (const tavo::ResultValue& result : outcome.results) {
         run.results.emplace_back(result.name, result.text);
     }
-    run.report = outcome.report;
+    // As the page keeps it: each line cut at its room in the report record.
+    tavo::ReportText record;
+    record.setLines(outcome.report);
+    run.report = {record.header(), record.body(), record.trailer()};
     return run;
 }
 
@@ -161,7 +202,7 @@ int main(int argc, char** argv)
     }
     const Calculator* found = tavo::FindCalculator(args[0]);
     if (!found) {
-        return Fail("unknown calculator \"" + args[0] +
+        return Fail("unknown calculator \"" + Printable(args[0]) +
                     "\"; valid calculators: " + Joined(CalculatorNames()));
     }
     const Calculator& calculator = *found;
@@ -180,15 +221,18 @@ int main(int argc, char** argv)
         }
         const size_t equals = arg.find('=');
         if (equals == std::string::npos) {
-            return Fail("expected INPUT=TEXT, got \"" + arg + "\"; valid inputs of " +
+            return Fail("expected INPUT=TEXT, got \"" + Printable(arg) + "\"; valid inputs of " +
                         std::string(calculator.name) + ": " + inputNames);
         }
         const std::string name = arg.substr(0, equals);
         const std::string text = arg.substr(equals + 1);
         const int index = calculator.inputIndex(name);
         if (index < 0) {
-            return Fail("unknown input \"" + name + "\" for " + std::string(calculator.name) +
-                        "; valid inputs: " + inputNames);
+            return Fail("unknown input \"" + Printable(name) + "\" for " +
+                        std::string(calculator.name) + "; valid inputs: " + inputNames);
+        }
+        if (const std::string why = Refusal(text); !why.empty()) {
+            return Fail("the text of " + name + " " + why + ": \"" + Printable(text) + "\"");
         }
         const tavo::Input& input = calculator.inputs[size_t(index)];
         tavo::InputValue& value = values[size_t(index)];
@@ -199,7 +243,7 @@ int main(int argc, char** argv)
         }
         value.choice = input.optionIndex(text);
         if (value.choice < 0) {
-            return Fail("invalid " + name + " \"" + text + "\" for " +
+            return Fail("invalid " + name + " \"" + Printable(text) + "\" for " +
                         std::string(calculator.name) +
                         "; valid choices: " + Joined(OptionNames(input)));
         }

@@ -72,7 +72,9 @@ INSTANTIATE_TEST_SUITE_P(Numbers, FormatNumberTest, testing::Values(
     FormatCase{"NegativeSmall", -0.05, "-5.e-002"},
     FormatCase{"NegativeRoundsIntoFixed", -0.0999999999, "-0.1"},
     FormatCase{"NegativeZero", -0.0, "0."},
-    FormatCase{"Infinity", std::numeric_limits<double>::infinity(), "inf"}
+    FormatCase{"Infinity", std::numeric_limits<double>::infinity(), "Out of scope"},
+    FormatCase{"NegativeInfinity", -std::numeric_limits<double>::infinity(), "Out of scope"},
+    FormatCase{"NotANumber", std::numeric_limits<double>::quiet_NaN(), "Out of scope"}
 ), [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
@@ -126,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(Numbers, FormatDecimalsTest, testing::Values(
 struct ParseCase
 {
     const char* name;
-    const char* text;
+    std::string text;
     double expected;
 };
 
@@ -163,7 +165,13 @@ INSTANTIATE_TEST_SUITE_P(Texts, ParseNumberTest, testing::Values(
     ParseCase{"HexIsNotRead", "0x10", 0},
     ParseCase{"SecondPointEnds", "1.2.3", 1.2},
     ParseCase{"WrittenBack", "100.", 100},
-    ParseCase{"Underflow", "1e-400", 0}
+    ParseCase{"Underflow", "1e-400", 0},
+    ParseCase{"UnderflowWithoutExponent", "." + std::string(400, '0') + "1", 0},
+    ParseCase{"UnderflowWithPositiveExponent", "0." + std::string(420, '0') + "1e10", 0},
+    ParseCase{"UnderflowNegative", "-1e-400", 0},
+    ParseCase{"LongButNotTiny", "0." + std::string(300, '0') + "1e300", 1e-1},
+    ParseCase{"OverflowWithNegativeExponent", "1" + std::string(420, '0') + "e-10",
+              std::numeric_limits<double>::infinity()}
 ), [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
@@ -171,6 +179,8 @@ TEST(ParseNumber, OverflowReadsAsInfinity)
 {
     EXPECT_TRUE(std::isinf(ParseNumber("1e400")));
     EXPECT_LT(ParseNumber("-1e400"), 0);
+    EXPECT_TRUE(std::isinf(ParseNumber("1e99999999999999999999")));
+    EXPECT_EQ(ParseNumber("1e-99999999999999999999"), 0);
 }
 
 struct StepCase

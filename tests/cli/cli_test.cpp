@@ -1,11 +1,20 @@
 // tavo-calc as a user runs it: the process, its output and its exit status.
 
-#include <gtest/gtest.h>
+#include "calculator.h"
+#include "windows1252.h"
 
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -18,17 +27,8 @@ struct Outcome
     std::string err;
 };
 
-std::string ReadAll(int fd)
-{
-    std::string text;
-    std::array<char, 4096> buf{};
-    ssize_t n = 0;
-    while ((n = read(fd, buf.data(), buf.size())) > 0) {
-        text.append(buf.data(), static_cast<size_t>(n));
-    }
-    return text;
-}
-
+// Runs tavo-calc with no standard input; a run that has not ended after ten seconds is killed
+// and reported with status -2.
 Outcome RunCalc(std::vector<std::string> args)
 {
     int out[2];
@@ -38,6 +38,8 @@ Outcome RunCalc(std::vector<std::string> args)
     }
     const pid_t pid = fork();
     if (pid == 0) {
+        const int nothing = open("/dev/null", O_RDONLY);
+        dup2(nothing, 0);
         dup2(out[1], 1);
         dup2(err[1], 2);
         close(out[0]);
@@ -55,13 +57,40 @@ Outcome RunCalc(std::vector<std::string> args)
     close(out[1]);
     close(err[1]);
     Outcome outcome;
-    outcome.out = ReadAll(out[0]);
-    outcome.err = ReadAll(err[0]);
-    close(out[0]);
-    close(err[0]);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    bool hung = false;
+    std::array<pollfd, 2> pipes = {{{out[0], POLLIN, 0}, {err[0], POLLIN, 0}}};
+    std::array<std::string*, 2> texts = {&outcome.out, &outcome.err};
+    int open = 2;
+    while (open > 0 && !hung) {
+        if (poll(pipes.data(), pipes.size(), 100) > 0) {
+            for (size_t k = 0; k < pipes.size(); ++k) {
+                if (pipes[k].fd >= 0 && pipes[k].revents) {
+                    std::array<char, 4096> buf{};
+                    const ssize_t n = read(pipes[k].fd, buf.data(), buf.size());
+                    if (n > 0) {
+                        texts[k]->append(buf.data(), static_cast<size_t>(n));
+                    } else {
+                        close(pipes[k].fd);
+                        pipes[k].fd = -1;
+                        --open;
+                    }
+                }
+            }
+        }
+        hung = std::chrono::steady_clock::now() > deadline;
+    }
+    if (hung) {
+        kill(pid, SIGKILL);
+    }
+    for (const pollfd& pipe : pipes) {
+        if (pipe.fd >= 0) {
+            close(pipe.fd);
+        }
+    }
     int status = 0;
     waitpid(pid, &status, 0);
-    outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    outcome.status = hung ? -2 : WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return outcome;
 }
 
@@ -220,6 +249,92 @@ INSTANTIATE_TEST_SUITE_P(Errors, CliErrorTest, testing::Values(
               "expected INPUT=TEXT, got \"120\"; valid inputs of amps.er: volts, ohms"}
 ), [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
+
+// Texts a script or a careless paste may hand to any input of any calculator.
+std::vector<std::string> HostileTexts()
+{
+    return {"\xff",
+            "\xc0\xb1\xc0\xb2",  // an overlong "12"
+            "1\xc0\x80",         // an overlong NUL
+            "\xed\xa0\x80",      // a surrogate
+            "\xf4\x90\x80\x80",  // beyond Unicode
+            "\xe2\x82",          // cut short
+            "\x1b[2J",           // a terminal command
+            "1\t2",
+            "\x7f",
+            "\xc2\x85",  // a control character of the upper range
+            std::string(100000, '9'),
+            "." + std::string(500, '0') + "1",
+            "1e99999999999999",
+            "-1e-99999999999",
+            "nan",
+            "inf",
+            "0x1p3",
+            "",
+            "=",
+            "\"\\/\u2603",
+            "\U0001D7D9",  // a mathematical digit one
+            std::string(4000, 'x') + "\u00F7"};
+}
+
+bool Refused(const std::string& text)
+{
+    if (!tavo::IsValidUtf8(text)) {
+        return true;
+    }
+    char32_t c = 0;
+    for (size_t i = 0; i < text.size();) {
+        const size_t length = tavo::NextUtf8(std::string_view(text).substr(i), &c);
+        if (c < 0x20 || (c >= 0x7F && c < 0xA0)) {
+            return true;
+        }
+        i += length;
+    }
+    return false;
+}
+
+// Every calculator, every input, every hostile text: a text that is not clean UTF-8 ends with
+// status 2 and one clear line; any other gives valid JSON, or a refused choice. Nothing crashes
+// or hangs, and everything printed is UTF-8.
+TEST(Cli, HostileTextsAreRefusedOrReadCleanly)
+{
+    int runs = 0;
+    for (const tavo::Calculator* calculator : tavo::AllCalculators()) {
+        for (const tavo::Input& input : calculator->inputs) {
+            for (const std::string& text : HostileTexts()) {
+                const std::string given = std::string(input.name) + "=" + text;
+                const Outcome outcome = RunCalc({std::string(calculator->name), "--json", given});
+                ++runs;
+                SCOPED_TRACE(std::string(calculator->name) + " " + std::string(input.name) + " " +
+                             std::to_string(text.size()) + " bytes");
+                ASSERT_GE(outcome.status, 0) << "crashed or hung";
+                EXPECT_TRUE(tavo::IsValidUtf8(outcome.out));
+                EXPECT_TRUE(tavo::IsValidUtf8(outcome.err));
+                if (Refused(text) || (!input.isField() && input.optionIndex(text) < 0)) {
+                    EXPECT_EQ(outcome.status, 2);
+                    EXPECT_EQ(outcome.out, "");
+                    EXPECT_EQ(std::count(outcome.err.begin(), outcome.err.end(), '\n'), 1);
+                    continue;
+                }
+                ASSERT_EQ(outcome.status, 0) << outcome.err;
+                const auto json = nlohmann::json::parse(outcome.out, nullptr, false);
+                ASSERT_FALSE(json.is_discarded()) << outcome.out.substr(0, 200);
+                for (const auto& [name, result] : json["results"].items()) {
+                    const std::string shown = result.get<std::string>();
+                    EXPECT_EQ(shown.find("nan"), std::string::npos) << name;
+                    EXPECT_EQ(shown.find("inf"), std::string::npos) << name;
+                }
+                // The report as the page keeps it: no line longer than its room.
+                EXPECT_LE(
+                    tavo::Utf8ToWindows1252(json["report"]["header"].get<std::string>()).size(),
+                    99u);
+                EXPECT_LE(tavo::Utf8ToWindows1252(json["report"]["body"].get<std::string>()).size(),
+                          199u);
+            }
+        }
+    }
+    EXPECT_GT(runs, 1000);
+}
 
 TEST(Cli, NoArgumentsPrintsUsage)
 {
