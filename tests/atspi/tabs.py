@@ -14,7 +14,7 @@ TABS = ["Motor", "Watts", "Amps", "Volts", "Resistance", "Xformer", "Ground", "B
         "Conduit", "Motor Data", "Ampacity", "Volt Drop", "Histories", "Conversions"]
 
 
-def find_application(name, seconds=20):
+def find_application(name, seconds=90):
     deadline = time.time() + seconds
     while time.time() < deadline:
         for app in pyatspi.Registry.getDesktop(0):
@@ -53,7 +53,7 @@ def main():
         print("FAIL: no application named tavo on the accessibility bus")
         return 1
     tab_list = None
-    deadline = time.time() + 20
+    deadline = time.time() + 60
     while tab_list is None and time.time() < deadline:
         tab_list = main_tab_list(app)
         if tab_list is None:
