@@ -7,6 +7,13 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
 QString ReportFilePath(const QString& chosen)
 {
     return chosen.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive)
@@ -16,16 +23,55 @@ QString ReportFilePath(const QString& chosen)
 
 bool AppendToFile(const QString& path, const QByteArray& bytes, QString* error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        *error = file.errorString();
+    const QByteArray name = QFile::encodeName(path);
+    const auto failed = [error](int code) {
+        *error = QString::fromLocal8Bit(std::strerror(code));
+        return false;
+    };
+    // A FIFO or a device would block the window or swallow the text: only a file is added to.
+    // Opened without blocking, and checked again once open, so nothing is waited for.
+    struct stat before
+    {
+    };
+    if (::stat(name.constData(), &before) == 0 && !S_ISREG(before.st_mode)) {
+        *error = QCoreApplication::translate("CSaveFile", "This is not an ordinary file.");
         return false;
     }
-    const bool written = file.write(bytes) == bytes.size() && file.flush();
-    if (!written) {
-        *error = file.errorString();
+    const int fd =
+        ::open(name.constData(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        return failed(errno);
     }
-    return written;
+    struct stat opened
+    {
+    };
+    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+        ::close(fd);
+        *error = QCoreApplication::translate("CSaveFile", "This is not an ordinary file.");
+        return false;
+    }
+    // On a full disk part of the text may reach the file: it is cut back to what it held.
+    const off_t length = opened.st_size;
+    const char* data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, size_t(left));
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            const int code = written < 0 ? errno : ENOSPC;
+            [[maybe_unused]] const int ignored = ::ftruncate(fd, length);
+            ::close(fd);
+            return failed(code);
+        }
+        data += written;
+        left -= written;
+    }
+    if (::close(fd) != 0) {
+        return failed(errno);
+    }
+    return true;
 }
 
 CSaveFile::CSaveFile(Prompts& prompts, QString handOffPath)

@@ -16,8 +16,10 @@ class QWidget;
 // any case), so that choosing job.txt adds to job.txt.
 QString ReportFilePath(const QString& chosen);
 
-// Appends `bytes` to the end of the file, creating it when needed and never truncating it.
-// False, with `error` set, when the file could not be opened or written completely.
+// Appends `bytes` to the end of the file, creating it when needed and never truncating what it
+// held. False, with `error` set to the system's reason, when the file could not be opened or
+// written completely; a failed write leaves the file as it was. A path that is not an ordinary
+// file (a FIFO, a device) is refused without waiting on it.
 bool AppendToFile(const QString& path, const QByteArray& bytes, QString* error);
 
 class CSaveFile

@@ -18,6 +18,13 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+
 namespace {
 
 QByteArray ReadFile(const QString& path)
@@ -56,6 +63,8 @@ private slots:
     void reportFileNames();
     void unwritableReportFileSavesNothing();
     void existingFileIsAddedToOnlyWhenTheUserSaysSo();
+    void failedAppendLeavesTheFileAsItWas();
+    void pipeIsRefusedWithoutWaiting();
     void historiesFileAfterTwoSaves();
     void noHistoriesToSave();
     void unwritableHistoriesFile();
@@ -371,6 +380,49 @@ void ReportsTest::existingFileIsAddedToOnlyWhenTheUserSaysSo()
     QTest::mouseClick(page->findChild<QPushButton*>("save"), Qt::LeftButton);
     QCOMPARE(m_program->prompts.questions.size(), 3);
     QCOMPARE(ReadFile(kept), "before\r\n" + kHeader + "\r\n12.=120 \xF7 10 ");
+}
+
+// A disk that fills up in the middle of a report: here the process may not write past a few
+// bytes more than the file holds, which fails the write as a full disk does.
+void ReportsTest::failedAppendLeavesTheFileAsItWas()
+{
+    const QString path = m_program->file("job.txt");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("\r\nkept\r\nreport ");
+    file.close();
+    rlimit saved{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tight = saved;
+    tight.rlim_cur = rlim_t(ReadFile(path).size() + 5);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &tight), 0);
+    QString error;
+    const bool appended = AppendToFile(path, QByteArray(400, 'x'), &error);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousSignal);
+    QVERIFY(!appended);
+    QCOMPARE(ReadFile(path), QByteArray("\r\nkept\r\nreport "));
+    QCOMPARE(error, QString::fromLocal8Bit(std::strerror(EFBIG)));
+}
+
+// A FIFO would block the window until someone read it: it is refused, and nothing waits.
+void ReportsTest::pipeIsRefusedWithoutWaiting()
+{
+    const QString pipe = m_program->file("pipe.txt");
+    QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    computeVoltsOverOhms("120", "10");
+    m_program->prompts.fileNames = {pipe};
+    m_program->prompts.answers = {true};
+    pressReports();
+    clickInDialog("saveCalculation");
+    QCOMPARE(m_program->prompts.warnings.size(), 1);
+    QVERIFY(m_program->prompts.warnings[0].contains("not an ordinary file"));
+    QVERIFY(m_program->prompts.warnings[0].contains(QDir::toNativeSeparators(pipe)));
+    QCOMPARE(histories()->list()->count(), 0);
+    QString error;
+    QVERIFY(!AppendToFile(pipe, "text", &error));
+    QVERIFY(!AppendToFile(QStringLiteral("/dev/null"), "text", &error));
 }
 
 void ReportsTest::historiesFileAfterTwoSaves()
