@@ -1,7 +1,12 @@
 #include "settingsfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
 
 #include <optional>
 
@@ -130,10 +135,42 @@ Settings DecodeSettings(const QByteArray& bytes)
 
 SettingsFile::SettingsFile(QString path) : m_path(std::move(path)) {}
 
+namespace {
+
+// A FIFO or a device in the settings file's place is neither read nor written: reading one could
+// wait for ever, and writing would replace it.
+bool IsSpecialFile(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile();
+}
+
+QString NotAFile()
+{
+    return QCoreApplication::translate("SettingsFile", "This is not an ordinary file.");
+}
+
+// The system's reason for the last failure, where Qt has none of its own.
+QString Reason(const QFileDevice& file, int code)
+{
+    const QString qt = file.errorString();
+    const bool vague = qt.isEmpty() || qt == QLatin1String("Unknown error");
+    return vague && code != 0 ? QString::fromLocal8Bit(std::strerror(code)) : qt;
+}
+
+}  // namespace
+
 Settings SettingsFile::load(QString* error)
 {
+    if (IsSpecialFile(m_path)) {
+        if (error) {
+            *error = NotAFile();
+        }
+        return {};
+    }
     QFile file(m_path);
-    if (!file.open(QIODevice::ReadWrite)) {
+    // Opened for reading and writing, which creates it; a file that may only be read is read.
+    if (!file.open(QIODevice::ReadWrite) && !file.open(QIODevice::ReadOnly)) {
         if (error) {
             *error = file.errorString();
         }
@@ -144,12 +181,25 @@ Settings SettingsFile::load(QString* error)
 
 bool SettingsFile::save(const Settings& settings, QString* error)
 {
-    QSaveFile file(m_path);
-    file.setDirectWriteFallback(true);
-    const bool written = file.open(QIODevice::WriteOnly) &&
-                         file.write(EncodeSettings(settings)) >= 0 && file.commit();
-    if (!written && error) {
-        *error = file.errorString();
+    if (IsSpecialFile(m_path)) {
+        if (error) {
+            *error = NotAFile();
+        }
+        return false;
     }
-    return written;
+    // Written beside the file and put in its place only when every byte reached the disk; on
+    // any failure the old file stays as it was.
+    QSaveFile file(m_path);
+    const QByteArray bytes = EncodeSettings(settings);
+    errno = 0;
+    const bool written =
+        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+    if (!written || !file.commit()) {
+        // An uncommitted file goes with its temporary copy; the old file is untouched.
+        if (error) {
+            *error = Reason(file, errno);
+        }
+        return false;
+    }
+    return true;
 }

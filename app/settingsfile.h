@@ -29,10 +29,12 @@ public:
     explicit SettingsFile(QString path);
 
     const QString& path() const { return m_path; }
-    // Opens the file for reading and writing (creating it empty, never truncating) and reads it.
-    // An unreadable file reads as the defaults; `error` then says why.
+    // Opens the file for reading and writing (creating it empty, never truncating) and reads it;
+    // a file that may only be read is read. An unreadable file, or something in its place that
+    // is not an ordinary file, reads as the defaults; `error` then says why.
     Settings load(QString* error = nullptr);
-    // Rewrites the whole file; false with `error` set when it could not be written.
+    // Rewrites the whole file, replacing it only when all of it was written; false with `error`
+    // set, and the old file as it was, when it could not be written.
     bool save(const Settings& settings, QString* error = nullptr);
 
 private:

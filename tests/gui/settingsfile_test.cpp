@@ -5,8 +5,18 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 
 namespace {
 
@@ -53,6 +63,9 @@ private slots:
     void reservedTextsCarriedThroughAToggle();
     void damagedFileDoesNotStopTheProgram();
     void unwritableSettingsGiveAMessage();
+    void failedSaveKeepsTheOldFile();
+    void specialFileIsNeitherReadNorReplaced();
+    void readOnlyFileIsRead();
 };
 
 void SettingsFileTest::encodes_data()
@@ -228,6 +241,80 @@ void SettingsFileTest::unwritableSettingsGiveAMessage()
     window.splashAction()->trigger();
     QCOMPARE(program->prompts.warnings.size(), 1);
     QVERIFY(program->prompts.warnings[0].contains("Tabrilon.dat"));
+}
+
+// The disk fills while the file is rewritten: here the process may write no more than three
+// bytes to a file, which fails the write as a full disk does.
+void SettingsFileTest::failedSaveKeepsTheOldFile()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("Tabrilon.dat");
+    const Settings before{false, true, "kept", {}};
+    WriteFile(path, EncodeSettings(before));
+    rlimit saved{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tight = saved;
+    tight.rlim_cur = 3;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &tight), 0);
+    QString error;
+    const bool written = SettingsFile(path).save(Settings{true, false, "new", {}}, &error);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousSignal);
+    QVERIFY(!written);
+    QCOMPARE(error, QString::fromLocal8Bit(std::strerror(EFBIG)));
+    QCOMPARE(ReadFile(path), EncodeSettings(before));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"Tabrilon.dat"});
+    QCOMPARE(SettingsFile(path).load(), before);
+}
+
+// A device or a FIFO where the settings file should be: not read (a FIFO would wait for ever),
+// not replaced.
+void SettingsFileTest::specialFileIsNeitherReadNorReplaced()
+{
+    QTemporaryDir folder;
+    const QString pipe = folder.filePath("Tabrilon.dat");
+    QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    for (const QString& path : {pipe, QStringLiteral("/dev/full")}) {
+        QString error;
+        QCOMPARE(SettingsFile(path).load(&error), Settings{});
+        QVERIFY2(error.contains("not an ordinary file"), qPrintable(error));
+        error.clear();
+        QVERIFY(!SettingsFile(path).save(Settings{false, false, {}, {}}, &error));
+        QVERIFY2(error.contains("not an ordinary file"), qPrintable(error));
+        QVERIFY(!QFileInfo(path).isFile());
+    }
+}
+
+// A settings file that may be read but not written is read, in a process that is not root
+// (root may write any file).
+void SettingsFileTest::readOnlyFileIsRead()
+{
+    QTemporaryDir folder;
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                             QFile::ReadOther | QFile::ExeOther);
+    const QString path = folder.filePath("Tabrilon.dat");
+    const Settings stored{false, false, "ro", {}};
+    WriteFile(path, EncodeSettings(stored));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadOther);
+    const pid_t child = fork();
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) {
+            _exit(3);
+        }
+        QString error;
+        const bool read = SettingsFile(path).load(&error) == stored;
+        const bool refused = !SettingsFile(path).save(Settings{}, &error);
+        _exit(read && refused ? 0 : 1);
+    }
+    int status = 0;
+    QCOMPARE(waitpid(child, &status, 0), child);
+    QVERIFY(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 3) {
+        QSKIP("this machine lets no process drop root to try a file it may only read");
+    }
+    QCOMPARE(WEXITSTATUS(status), 0);
+    QCOMPARE(ReadFile(path), EncodeSettings(stored));
 }
 
 QTEST_MAIN(SettingsFileTest)
