@@ -286,8 +286,8 @@ void SettingsFileTest::specialFileIsNeitherReadNorReplaced()
     }
 }
 
-// A settings file that may be read but not written is read, in a process that is not root
-// (root may write any file).
+// A settings file that may be read but not written is read, and a file in a folder that may not
+// be written to keeps what it holds, in a process that is not root (root may write anything).
 void SettingsFileTest::readOnlyFileIsRead()
 {
     QTemporaryDir folder;
@@ -297,6 +297,11 @@ void SettingsFileTest::readOnlyFileIsRead()
     const Settings stored{false, false, "ro", {}};
     WriteFile(path, EncodeSettings(stored));
     QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadOther);
+    // Writable itself, but its folder is not: it cannot be replaced as a whole.
+    const QString inFolder = folder.filePath("Writable.dat");
+    WriteFile(inFolder, EncodeSettings(stored));
+    QFile::setPermissions(inFolder, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther |
+                                        QFile::WriteOther);
     const pid_t child = fork();
     if (child == 0) {
         if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) {
@@ -304,7 +309,8 @@ void SettingsFileTest::readOnlyFileIsRead()
         }
         QString error;
         const bool read = SettingsFile(path).load(&error) == stored;
-        const bool refused = !SettingsFile(path).save(Settings{}, &error);
+        const bool refused = !SettingsFile(path).save(Settings{}, &error) &&
+                             !SettingsFile(inFolder).save(Settings{}, &error);
         _exit(read && refused ? 0 : 1);
     }
     int status = 0;
@@ -315,6 +321,7 @@ void SettingsFileTest::readOnlyFileIsRead()
     }
     QCOMPARE(WEXITSTATUS(status), 0);
     QCOMPARE(ReadFile(path), EncodeSettings(stored));
+    QCOMPARE(ReadFile(inFolder), EncodeSettings(stored));
 }
 
 QTEST_MAIN(SettingsFileTest)
