@@ -224,8 +224,8 @@ double ParseNumber(std::string_view text)
         const std::string_view mantissa = text.substr(start, mantissaEnd - start);
         const std::string_view exponent =
             end > mantissaEnd ? text.substr(mantissaEnd + 1, end - mantissaEnd - 1) : "";
-        value = LeadingExponent(mantissa, exponent) < 0 ? 0.0
-                                                        : std::numeric_limits<double>::infinity();
+        value =
+            LeadingExponent(mantissa, exponent) < 0 ? 0.0 : std::numeric_limits<double>::infinity();
     }
     return negative ? -value : value;
 }
