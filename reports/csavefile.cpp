@@ -28,27 +28,25 @@ bool AppendToFile(const QString& path, const QByteArray& bytes, QString* error)
         *error = QString::fromLocal8Bit(std::strerror(code));
         return false;
     };
-    // A FIFO or a device would block the window or swallow the text: only a file is added to.
-    // Opened without blocking, and checked again once open, so nothing is waited for.
-    struct stat before
-    {
-    };
-    if (::stat(name.constData(), &before) == 0 && !S_ISREG(before.st_mode)) {
+    const auto notAFile = [error] {
         *error = QCoreApplication::translate("CSaveFile", "This is not an ordinary file.");
         return false;
+    };
+    // A FIFO or a device would block the window or swallow the text: only a file is added to.
+    // Opened without blocking, and checked again once open, so nothing is waited for.
+    struct stat before = {};
+    if (::stat(name.constData(), &before) == 0 && !S_ISREG(before.st_mode)) {
+        return notAFile();
     }
     const int fd =
         ::open(name.constData(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
     if (fd < 0) {
         return failed(errno);
     }
-    struct stat opened
-    {
-    };
+    struct stat opened = {};
     if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
         ::close(fd);
-        *error = QCoreApplication::translate("CSaveFile", "This is not an ordinary file.");
-        return false;
+        return notAFile();
     }
     // On a full disk part of the text may reach the file: it is cut back to what it held.
     const off_t length = opened.st_size;
