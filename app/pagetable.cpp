@@ -1,6 +1,7 @@
 #include "pagetable.h"
 
 #include "ampspage.h"
+#include "groundpage.h"
 #include "historiespage.h"
 #include "horsepowerpage.h"
 #include "motordatapage.h"
@@ -34,7 +35,7 @@ const std::array<TabEntry, Tabs::Count> kTabs = {{
     {QT_TRANSLATE_NOOP("MainWindow", "Volts"), QT_TRANSLATE_NOOP("MainWindow", "Ohms Law Volt Calculations"), ":/icons/tab03-volts.png", CreateHost<kVoltsPage>},
     {QT_TRANSLATE_NOOP("MainWindow", "Resistance"), QT_TRANSLATE_NOOP("MainWindow", "Ohms Law Resistance Calculations"), ":/icons/tab04-resistance.png", CreateHost<kResistancePage>},
     {QT_TRANSLATE_NOOP("MainWindow", "Xformer"), QT_TRANSLATE_NOOP("MainWindow", "Transformer Calculations"), ":/icons/tab05-xformer.png", Create<TransformerPage>},
-    {QT_TRANSLATE_NOOP("MainWindow", "Ground"), QT_TRANSLATE_NOOP("MainWindow", "Ground Conductor Sizes"), ":/icons/tab06-ground.png", nullptr},
+    {QT_TRANSLATE_NOOP("MainWindow", "Ground"), QT_TRANSLATE_NOOP("MainWindow", "Ground Conductor Sizes"), ":/icons/tab06-ground.png", Create<GroundPage>},
     {QT_TRANSLATE_NOOP("MainWindow", "Boxes"), QT_TRANSLATE_NOOP("MainWindow", "Box Fill Calculator"), ":/icons/tab07-boxes.png", nullptr},
     {QT_TRANSLATE_NOOP("MainWindow", "Conduit"), QT_TRANSLATE_NOOP("MainWindow", "Conduit Fill Calculator"), ":/icons/tab08-conduit.png", nullptr},
     {QT_TRANSLATE_NOOP("MainWindow", "Motor Data"), QT_TRANSLATE_NOOP("MainWindow", "Motor Heater & Conductor Calculator"), ":/icons/tab09-motordata.png", Create<MotorDataPage>},

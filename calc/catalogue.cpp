@@ -1,6 +1,7 @@
 // Every calculator of the program, in the order the command line lists them.
 
 #include "calculator.h"
+#include "ground.h"
 #include "motordata.h"
 #include "transformer.h"
 
@@ -43,6 +44,7 @@ std::span<const Calculator* const> AllCalculators()
         &kMotorHorsePower,
         &kTransformer,
         &kMotorData,
+        &kGround,
     };
     return kAll;
 }

@@ -268,7 +268,7 @@ void MainWindowTest::historiesPrintsNoScreenAndPlaceholdersHaveNoReport()
     QTest::mouseClick(program.window().findChild<QPushButton*>("printScreen"), Qt::LeftButton);
     QVERIFY(program.printers.requests.isEmpty());
     // A calculator not built yet has no report to hand over, and says so.
-    program.openTab(Tabs::Ground);
+    program.openTab(Tabs::Boxes);
     SendPageMessage(&program.window(), PageMessages::Registered(PageMessages::kSaveReport), 1,
                     PageMessages::kAddToHistories);
     QCOMPARE(program.prompts.messages, QStringList{"Nothing to save or add!"});
@@ -335,7 +335,7 @@ void MainWindowTest::helpOpensContents()
     QVERIFY(help->browser()->toPlainText().contains("Contents"));
     // Every page the contents link to exists.
     for (const char* page : {"mainwindow", "numbers", "amps", "reports", "volts", "watts",
-                             "resistance", "motor", "xformer", "motordata"}) {
+                             "resistance", "motor", "xformer", "motordata", "ground"}) {
         help->browser()->setSource(QUrl(QStringLiteral("qrc:/help/%1.html").arg(page)));
         QVERIFY2(help->browser()->toPlainText().size() > 200, page);
     }
