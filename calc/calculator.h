@@ -11,6 +11,7 @@
 #include "numbertext.h"
 #include "report.h"
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <span>
@@ -37,6 +38,17 @@ struct Option
     std::string_view caption() const { return label.empty() ? name : label; }
 };
 
+// The options of a list whose entries are their own names, as most tables' lists are.
+template <size_t N>
+constexpr std::array<Option, N> OptionsOf(const std::array<std::string_view, N>& names)
+{
+    std::array<Option, N> options{};
+    for (size_t i = 0; i < N; ++i) {
+        options[i] = {names[i]};
+    }
+    return options;
+}
+
 struct Input
 {
     std::string_view name;  // the command line's name and the control's object name: "volts"
@@ -55,6 +67,18 @@ struct Input
     // The option named `name` (any case) or at that position; -1 when there is none.
     int optionIndex(std::string_view name) const;
 };
+
+// A drop-down list that opens, and goes back on Reset, to its first entry.
+constexpr Input ListInput(std::string_view name, std::string_view label,
+                          std::span<const Option> options)
+{
+    return {.name = name,
+            .kind = InputKind::Choice,
+            .label = label,
+            .opening = options.front().name,
+            .reset = options.front().name,
+            .options = options};
+}
 
 struct Result
 {

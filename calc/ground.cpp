@@ -90,18 +90,8 @@ std::string_view Aluminum(int rating)
 
 namespace {
 
-template <size_t N>
-constexpr std::array<Option, N> Options(const std::array<std::string_view, N>& texts)
-{
-    std::array<Option, N> options{};
-    for (size_t i = 0; i < N; ++i) {
-        options[i] = {texts[i]};
-    }
-    return options;
-}
-
-constexpr auto kServiceOptions = Options(GroundingElectrodeTable::kServiceConductors);
-constexpr auto kRatingOptions = Options(EquipmentGroundTable::kRatings);
+constexpr auto kServiceOptions = OptionsOf(GroundingElectrodeTable::kServiceConductors);
+constexpr auto kRatingOptions = OptionsOf(EquipmentGroundTable::kRatings);
 
 Outcome ComputeGround(const InputValues& values)
 {
@@ -123,29 +113,14 @@ Outcome ComputeGround(const InputValues& values)
     return outcome;
 }
 
-Input ServiceList(std::string_view name, std::string_view label)
-{
-    return {.name = name,
-            .kind = InputKind::Choice,
-            .label = label,
-            .opening = "8",
-            .reset = "8",
-            .options = kServiceOptions};
-}
-
 }  // namespace
 
 const Calculator kGround{
     .name = "ground",
     .summary = "Grounding electrode and equipment grounding conductor sizes",
-    .inputs = {ServiceList("copper", "Largest &Copper Service Conductor"),
-               ServiceList("aluminum", "Largest &Aluminum Service Conductor"),
-               {.name = "rating",
-                .kind = InputKind::Choice,
-                .label = "&Overcurrent Device Rating",
-                .opening = "15",
-                .reset = "15",
-                .options = kRatingOptions}},
+    .inputs = {ListInput("copper", "Largest &Copper Service Conductor", kServiceOptions),
+               ListInput("aluminum", "Largest &Aluminum Service Conductor", kServiceOptions),
+               ListInput("rating", "&Overcurrent Device Rating", kRatingOptions)},
     // The page's own spelling, "Coppper", as it stands.
     .results = {{.label = "Use Coppper Size", .coloured = true},
                 {.label = "Use Aluminum Size", .coloured = true},

@@ -77,13 +77,7 @@ ReportLines MotorDataReport(int voltage, int horsePowerIndex)
 
 namespace {
 
-constexpr auto kHorsePowerOptions = [] {
-    std::array<Option, MotorDataTable::kRows> options{};
-    for (size_t i = 0; i < options.size(); ++i) {
-        options[i] = {MotorDataTable::kHorsePowers[i]};
-    }
-    return options;
-}();
+constexpr auto kHorsePowerOptions = OptionsOf(MotorDataTable::kHorsePowers);
 constexpr Option kMotorVoltages[] = {{"230", "&230"}, {"460", "&460 "}};
 
 Outcome ComputeMotorData(const InputValues& values)
@@ -113,12 +107,7 @@ std::vector<Result> MotorDataResults()
 const Calculator kMotorData{
     .name = "motordata",
     .summary = "Three-phase motor amps, breaker, starter, heater and wire",
-    .inputs = {{.name = "hp",
-                .kind = InputKind::Choice,
-                .label = "Motor &Horsepower",
-                .opening = "1/2",
-                .reset = "1/2",
-                .options = kHorsePowerOptions},
+    .inputs = {ListInput("hp", "Motor &Horsepower", kHorsePowerOptions),
                {.name = "volts",
                 .kind = InputKind::OneOf,
                 .label = "Voltage",

@@ -3,6 +3,7 @@
 #include "colorstatic.h"
 
 #include <QCoreApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 
 QString UiText(std::string_view text)
@@ -24,6 +25,15 @@ QString ObjectNameOf(const QString& label)
         upper = false;
     }
     return name;
+}
+
+QLayout* Centred(QLayout* inner)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addLayout(inner);
+    row->addStretch();
+    return row;
 }
 
 QLabel* MakeHeading(const QString& text, QWidget* parent)

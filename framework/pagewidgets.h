@@ -7,6 +7,7 @@
 #include <string_view>
 
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QWidget;
 
@@ -16,6 +17,9 @@ QString UiText(std::string_view text);
 
 // "Motor Amps" -> "motorAmps": the object name of a result.
 QString ObjectNameOf(const QString& label);
+
+// `inner` between two stretches, so that it keeps its own width in the middle of a row.
+QLayout* Centred(QLayout* inner);
 
 // A page's title: bold, larger, centred.
 QLabel* MakeHeading(const QString& text, QWidget* parent);

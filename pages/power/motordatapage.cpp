@@ -34,11 +34,7 @@ MotorDataPage::MotorDataPage(const PageContext& context, QWidget* parent)
 
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(du.x(20), du.y(30), du.x(20), du.y(10));
-    auto* centred = new QHBoxLayout;
-    centred->addStretch();
-    centred->addLayout(choices);
-    centred->addStretch();
-    page->addLayout(centred);
+    page->addLayout(Centred(choices));
     page->addSpacing(du.y(14));
     page->addLayout(results);
     page->addStretch();

@@ -57,11 +57,7 @@ GroundPage::GroundPage(const PageContext& context, QWidget* parent)
     page->setContentsMargins(du.x(12), du.y(4), du.x(12), du.y(6));
     page->addWidget(MakeHeading(tr("Ground Conductor Sizes"), this));
     page->addSpacing(du.y(4));
-    auto* centred = new QHBoxLayout;
-    centred->addStretch();
-    centred->addLayout(electrodes);
-    centred->addStretch();
-    page->addLayout(centred);
+    page->addLayout(Centred(electrodes));
     page->addSpacing(du.y(8));
     page->addWidget(equipment);
     page->addStretch();
