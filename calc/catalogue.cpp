@@ -1,5 +1,6 @@
 // Every calculator of the program, in the order the command line lists them.
 
+#include "ampacity.h"
 #include "calculator.h"
 #include "ground.h"
 #include "motordata.h"
@@ -45,6 +46,7 @@ std::span<const Calculator* const> AllCalculators()
         &kTransformer,
         &kMotorData,
         &kGround,
+        &kAmpacity,
     };
     return kAll;
 }

@@ -232,7 +232,7 @@ INSTANTIATE_TEST_SUITE_P(Errors, CliErrorTest, testing::Values(
     ErrorCase{"UnknownCalculator", {"amps.xy"},
               "unknown calculator \"amps.xy\"; valid calculators: amps.er, amps.pe, amps.pr, "
               "volts.rxi, volts.pi, volts.pr, watts.ei, watts.ri, watts.er, ohms.ei, ohms.ep, "
-              "ohms.pi, motor.amps, motor.hp, xformer, motordata, ground"},
+              "ohms.pi, motor.amps, motor.hp, xformer, motordata, ground, ampacity"},
     ErrorCase{"TransformerPhaseTwo", {"xformer", "phase=2"},
               "invalid phase \"2\" for xformer; valid choices: 1, 3"},
     ErrorCase{"MotorHasNoPowerUnit", {"motor.amps", "unit=kilo"},

@@ -335,7 +335,7 @@ void MainWindowTest::helpOpensContents()
     QVERIFY(help->browser()->toPlainText().contains("Contents"));
     // Every page the contents link to exists.
     for (const char* page : {"mainwindow", "numbers", "amps", "reports", "volts", "watts",
-                             "resistance", "motor", "xformer", "motordata", "ground"}) {
+                             "resistance", "motor", "xformer", "motordata", "ground", "ampacity"}) {
         help->browser()->setSource(QUrl(QStringLiteral("qrc:/help/%1.html").arg(page)));
         QVERIFY2(help->browser()->toPlainText().size() > 200, page);
     }
