@@ -23,7 +23,7 @@ TEST(Catalogue, EveryCalculatorOnceInTheCommandLinesOrder)
     const std::vector<std::string_view> expected = {
         "amps.er",    "amps.pe",  "amps.pr",  "volts.rxi", "volts.pi", "volts.pr",
         "watts.ei",   "watts.ri", "watts.er", "ohms.ei",   "ohms.ep",  "ohms.pi",
-        "motor.amps", "motor.hp", "xformer",  "motordata", "ground", "ampacity"};
+        "motor.amps", "motor.hp", "xformer",  "motordata", "ground",   "ampacity"};
     EXPECT_EQ(names, expected);
     EXPECT_EQ(FindCalculator("volts.xyz"), nullptr);
 }
