@@ -24,14 +24,7 @@ private:
     {
         return qobject_cast<AmpacityPage*>(m_program->window().page(Tabs::Ampacity));
     }
-    QStringList results() const
-    {
-        QStringList texts;
-        for (int i = 0; i < page()->resultCount(); ++i) {
-            texts.append(page()->result(i)->text());
-        }
-        return texts;
-    }
+    QStringList results() const { return ResultTexts(page()); }
 
     PageRun m_program;
 };

@@ -120,6 +120,16 @@ inline QWidget* ResultsPage(DescribedPage* page)
     return host ? host : page;
 }
 
+// The texts of a page's own results, in the order of its description.
+inline QStringList ResultTexts(const DescribedPage* page)
+{
+    QStringList texts;
+    for (int i = 0; i < page->resultCount(); ++i) {
+        texts.append(page->result(i)->text());
+    }
+    return texts;
+}
+
 // The results the page shows, by their spoken names.
 inline QMap<QString, QString> ShownResults(DescribedPage* page)
 {

@@ -25,14 +25,7 @@ private:
     {
         return qobject_cast<GroundPage*>(m_program->window().page(Tabs::Ground));
     }
-    QStringList results() const
-    {
-        QStringList texts;
-        for (int i = 0; i < page()->resultCount(); ++i) {
-            texts.append(page()->result(i)->text());
-        }
-        return texts;
-    }
+    QStringList results() const { return ResultTexts(page()); }
 
     PageRun m_program;
 };
