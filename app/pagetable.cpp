@@ -9,6 +9,7 @@
 #include "ohmslawpages.h"
 #include "placeholderpage.h"
 #include "transformerpage.h"
+#include "voltdroppage.h"
 
 #include <QCoreApplication>
 
@@ -41,7 +42,7 @@ const std::array<TabEntry, Tabs::Count> kTabs = {{
     {QT_TRANSLATE_NOOP("MainWindow", "Conduit"), QT_TRANSLATE_NOOP("MainWindow", "Conduit Fill Calculator"), ":/icons/tab08-conduit.png", nullptr},
     {QT_TRANSLATE_NOOP("MainWindow", "Motor Data"), QT_TRANSLATE_NOOP("MainWindow", "Motor Heater & Conductor Calculator"), ":/icons/tab09-motordata.png", Create<MotorDataPage>},
     {QT_TRANSLATE_NOOP("MainWindow", "Ampacity"), QT_TRANSLATE_NOOP("MainWindow", "Wire Ampacity Calculator"), ":/icons/tab10-ampacity.png", Create<AmpacityPage>},
-    {QT_TRANSLATE_NOOP("MainWindow", "Volt Drop"), QT_TRANSLATE_NOOP("MainWindow", "Volt Drop Calculator"), ":/icons/tab11-voltdrop.png", nullptr},
+    {QT_TRANSLATE_NOOP("MainWindow", "Volt Drop"), QT_TRANSLATE_NOOP("MainWindow", "Volt Drop Calculator"), ":/icons/tab11-voltdrop.png", Create<VoltDropPage>},
     {QT_TRANSLATE_NOOP("MainWindow", "Histories"), QT_TRANSLATE_NOOP("MainWindow", "Calculation Histories"), ":/icons/tab12-histories.png", Create<HistoriesPage>},
     {QT_TRANSLATE_NOOP("MainWindow", "Conversions"), QT_TRANSLATE_NOOP("MainWindow", "Conversions"), ":/icons/tab13-conversions.png", nullptr},
 }};

@@ -17,10 +17,17 @@ bool SameLetters(std::string_view a, std::string_view b)
 
 }  // namespace
 
-int Input::optionIndex(std::string_view given) const
+int OptionIndex(std::span<const Option> options, std::string_view given)
 {
     for (size_t i = 0; i < options.size(); ++i) {
         if (SameLetters(options[i].name, given)) {
+            return static_cast<int>(i);
+        }
+    }
+    // "12" for "# 12": a size typed as a number is meant by its name, not by its position.
+    for (size_t i = 0; i < options.size(); ++i) {
+        const std::string_view name = options[i].name;
+        if (name.starts_with("# ") && SameLetters(name.substr(2), given)) {
             return static_cast<int>(i);
         }
     }
@@ -35,6 +42,13 @@ int Input::optionIndex(std::string_view given) const
         }
     }
     return -1;
+}
+
+bool Input::isResetBy(std::string_view input, std::string_view option) const
+{
+    return std::any_of(resetBy.begin(), resetBy.end(), [&](const Trigger& trigger) {
+        return trigger.input == input && (trigger.option.empty() || trigger.option == option);
+    });
 }
 
 int Calculator::inputIndex(std::string_view wanted) const
@@ -69,10 +83,12 @@ Outcome Evaluate(const Calculator& calculator, InputValues values)
         values.push_back(opening[i]);
     }
     values.resize(inputs.size());
+    // In order: a list's entries depend on the inputs before it. One that has shrunk under its
+    // choice goes back to its first entry.
     for (size_t i = 0; i < inputs.size(); ++i) {
-        const int options = static_cast<int>(inputs[i].options.size());
+        const int options = static_cast<int>(inputs[i].optionsAt(values).size());
         if (!inputs[i].isField() && (values[i].choice < 0 || values[i].choice >= options)) {
-            values[i] = opening[i];
+            values[i] = opening[i].choice < options ? opening[i] : InputValue{};
         }
     }
     for (size_t i = 0; i < inputs.size(); ++i) {
@@ -87,9 +103,10 @@ Outcome Evaluate(const Calculator& calculator, InputValues values)
     for (size_t i = 0; i < inputs.size(); ++i) {
         const Input& input = inputs[i];
         if (outcome.shown[i].empty()) {
-            outcome.shown[i] = input.isField()
-                                   ? values[i].text
-                                   : std::string(input.options[size_t(values[i].choice)].name);
+            outcome.shown[i] =
+                input.isField()
+                    ? values[i].text
+                    : std::string(input.optionsAt(values)[size_t(values[i].choice)].name);
         }
         if (outcome.labels[i].empty()) {
             outcome.labels[i] = std::string(input.label);

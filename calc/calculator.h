@@ -49,6 +49,25 @@ constexpr std::array<Option, N> OptionsOf(const std::array<std::string_view, N>&
     return options;
 }
 
+struct InputValue;
+using InputValues = std::vector<InputValue>;
+
+// The entries of a list that depends on the inputs before it, such as the sizes of the chosen mode
+// and conductor.
+using OptionsFor = std::span<const Option> (*)(const InputValues& values);
+
+// An input whose setting by the user (to `option`, or to any when empty) sends another back: a
+// list to its first entry, refilled; a field to its reset text.
+struct Trigger
+{
+    std::string_view input;
+    std::string_view option = {};
+};
+
+// The option named `given` (any case, or with its leading "# " left out) or at that position;
+// -1 when there is none.
+int OptionIndex(std::span<const Option> options, std::string_view given);
+
 struct Input
 {
     std::string_view name;  // the command line's name and the control's object name: "volts"
@@ -60,12 +79,21 @@ struct Input
     std::optional<std::string_view> reset = {};  // none: Reset leaves the input as it is
     StepLimits limits = kValueFieldLimits;       // fields: what the spinner keeps to
     bool held = false;  // a field brought back inside its limits at every recompute
-    std::span<const Option> options = {};  // choices, in their order
+    std::span<const Option> options = {};  // choices, in their order; as the page opens
+    OptionsFor optionsFor = nullptr;       // a list refilled from the inputs before it
+    std::span<const Trigger> resetBy = {};
 
     bool isField() const { return kind == InputKind::Number || kind == InputKind::Percent; }
     bool isHeld() const { return kind == InputKind::Percent || held; }
-    // The option named `name` (any case) or at that position; -1 when there is none.
-    int optionIndex(std::string_view name) const;
+    // The choices for the values of the inputs before this one.
+    std::span<const Option> optionsAt(const InputValues& values) const
+    {
+        return optionsFor ? optionsFor(values) : options;
+    }
+    // The option named `name` or at that position in the opening list; -1 when there is none.
+    int optionIndex(std::string_view name) const { return OptionIndex(options, name); }
+    // Whether the user's setting `input` to `option` sends this input back.
+    bool isResetBy(std::string_view input, std::string_view option) const;
 };
 
 // A drop-down list that opens, and goes back on Reset, to its first entry.
@@ -93,7 +121,6 @@ struct InputValue
     std::string text;
     int choice = 0;
 };
-using InputValues = std::vector<InputValue>;
 
 struct Colour
 {

@@ -5,6 +5,7 @@
 #include "ground.h"
 #include "motordata.h"
 #include "transformer.h"
+#include "voltdrop.h"
 
 #include <array>
 
@@ -47,6 +48,7 @@ std::span<const Calculator* const> AllCalculators()
         &kMotorData,
         &kGround,
         &kAmpacity,
+        &kVoltDrop,
     };
     return kAll;
 }

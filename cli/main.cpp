@@ -30,6 +30,7 @@ struct Run
 {
     NamedTexts inputs;   // every input as the page shows it after the recompute
     NamedTexts results;  // named by the page's labels
+    NamedTexts colors;   // of the results shown on a colour: "cyan", or "red" for a warning
     tavo::ReportLines report;
 };
 
@@ -52,10 +53,10 @@ std::vector<std::string_view> InputNames(const Calculator& calculator)
     return names;
 }
 
-std::vector<std::string_view> OptionNames(const tavo::Input& input)
+std::vector<std::string_view> OptionNames(std::span<const tavo::Option> options)
 {
     std::vector<std::string_view> names;
-    for (const tavo::Option& option : input.options) {
+    for (const tavo::Option& option : options) {
         names.push_back(option.name);
     }
     return names;
@@ -110,11 +111,31 @@ void PrintList()
         for (const tavo::Input& input : calculator->inputs) {
             std::cout << "    " << input.name << " = " << input.opening;
             if (!input.isField()) {
-                std::cout << "  (" << Joined(OptionNames(input)) << ")";
+                std::cout << "  (" << Joined(OptionNames(input.options)) << ")";
+            }
+            if (input.optionsFor) {
+                std::vector<std::string_view> by;
+                for (const tavo::Trigger& trigger : input.resetBy) {
+                    by.push_back(trigger.input);
+                }
+                std::cout << "; the list follows " << Joined(by);
             }
             std::cout << "\n";
         }
     }
+}
+
+std::string ColourName(tavo::Colour colour)
+{
+    if (colour == tavo::kCyan) {
+        return "cyan";
+    }
+    if (colour == tavo::kRed) {
+        return "red";
+    }
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "#%02x%02x%02x", colour.red, colour.green, colour.blue);
+    return hex;
 }
 
 std::string Utf8(const std::string& stored)
@@ -136,8 +157,12 @@ Run Calculate(const Calculator& calculator, const std::vector<std::string>& give
                                                                             ? Utf8(outcome.shown[i])
                                                                             : outcome.shown[i]);
     }
-    for (const tavo::ResultValue& result : outcome.results) {
+    for (size_t i = 0; i < outcome.results.size(); ++i) {
+        const tavo::ResultValue& result = outcome.results[i];
         run.results.emplace_back(result.name, result.text);
+        if (calculator.results[i].coloured) {
+            run.colors.emplace_back(result.name, ColourName(result.colour));
+        }
     }
     // As the page keeps it: each line cut at its room in the report record.
     tavo::ReportText record;
@@ -169,6 +194,7 @@ void PrintJson(const Calculator& calculator, const Run& run)
     std::cout << "{\"calculator\": " << JsonString(calculator.name)
               << ", \"inputs\": " << JsonObject(run.inputs)
               << ", \"results\": " << JsonObject(run.results)
+              << ", \"colors\": " << JsonObject(run.colors)
               << ", \"report\": {\"header\": " << JsonString(Utf8(run.report.header))
               << ", \"body\": " << JsonString(Utf8(run.report.body))
               << ", \"trailer\": " << JsonString(Utf8(run.report.trailer)) << "}}\n";
@@ -211,6 +237,7 @@ int main(int argc, char** argv)
     for (const tavo::Input& input : calculator.inputs) {
         given.emplace_back(input.opening);
     }
+    std::vector<bool> chosen(calculator.inputs.size(), false);
     const std::string inputNames = Joined(InputNames(calculator));
     bool json = false;
     for (size_t i = 1; i < args.size(); ++i) {
@@ -234,18 +261,28 @@ int main(int argc, char** argv)
         if (const std::string why = Refusal(text); !why.empty()) {
             return Fail("the text of " + name + " " + why + ": \"" + Printable(text) + "\"");
         }
-        const tavo::Input& input = calculator.inputs[size_t(index)];
-        tavo::InputValue& value = values[size_t(index)];
         given[size_t(index)] = text;
+        chosen[size_t(index)] = true;
+        if (calculator.inputs[size_t(index)].isField()) {
+            values[size_t(index)].text = tavo::Utf8ToWindows1252(text);
+        }
+    }
+    // Choices in the order of the inputs: a list's entries depend on the choices before it.
+    for (size_t i = 0; i < calculator.inputs.size(); ++i) {
+        const tavo::Input& input = calculator.inputs[i];
         if (input.isField()) {
-            value.text = tavo::Utf8ToWindows1252(text);
             continue;
         }
-        value.choice = input.optionIndex(text);
-        if (value.choice < 0) {
-            return Fail("invalid " + name + " \"" + Printable(text) + "\" for " +
-                        std::string(calculator.name) +
-                        "; valid choices: " + Joined(OptionNames(input)));
+        const auto options = input.optionsAt(values);
+        if (!chosen[i]) {
+            values[i].choice = std::max(0, tavo::OptionIndex(options, input.opening));
+            continue;
+        }
+        values[i].choice = tavo::OptionIndex(options, given[i]);
+        if (values[i].choice < 0) {
+            return Fail("invalid " + std::string(input.name) + " \"" + Printable(given[i]) +
+                        "\" for " + std::string(calculator.name) +
+                        "; valid choices: " + Joined(OptionNames(options)));
         }
     }
     const Run run = Calculate(calculator, given, values);

@@ -13,6 +13,8 @@
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 DescribedPage::DescribedPage(const PageContext& context, QWidget* parent,
                              const tavo::Calculator& calculator, Controls controls)
     : CalculatorPage(context, parent), m_calculator(calculator)
@@ -79,7 +81,10 @@ void DescribedPage::buildInput(int index, Controls controls)
             built.list->addItem(UiText(option.caption()));
         }
         built.list->installEventFilter(this);
-        connect(built.list, &QComboBox::currentIndexChanged, this, &DescribedPage::recompute);
+        connect(built.list, &QComboBox::currentIndexChanged, this, [this, index] {
+            sendBackAfter(index);
+            recompute();
+        });
     } else {
         built.boxes = new ChoiceBoxes(input, this);
         connect(built.boxes, &ChoiceBoxes::clicked, this,
@@ -181,9 +186,59 @@ void DescribedPage::setValue(int index, std::string_view value)
     } else if (built.list) {
         // The recompute that follows a change of value is the caller's.
         const QSignalBlocker quiet(built.list);
-        built.list->setCurrentIndex(std::max(0, input.optionIndex(value)));
+        const auto options = refill(index);
+        built.list->setCurrentIndex(std::max(0, tavo::OptionIndex(options, value)));
     } else if (built.boxes) {
         built.boxes->setCurrent(std::max(0, input.optionIndex(value)));
+    }
+}
+
+std::span<const tavo::Option> DescribedPage::refill(int index)
+{
+    const tavo::Input& input = m_calculator.inputs[size_t(index)];
+    QComboBox* list = m_inputs[size_t(index)].list;
+    const auto options = input.optionsAt(values());
+    QStringList captions;
+    for (const tavo::Option& option : options) {
+        captions.append(UiText(option.caption()));
+    }
+    bool same = list->count() == captions.size();
+    for (int i = 0; same && i < list->count(); ++i) {
+        same = list->itemText(i) == captions[i];
+    }
+    if (!same) {
+        const QSignalBlocker quiet(list);
+        list->clear();
+        list->addItems(captions);
+    }
+    return options;
+}
+
+void DescribedPage::sendBackAfter(int changed)
+{
+    const tavo::InputValues now = values();
+    const auto chosen = [&](int index) {
+        const tavo::Input& input = m_calculator.inputs[size_t(index)];
+        const auto options = input.optionsAt(now);
+        const int choice = now[size_t(index)].choice;
+        const bool inside = !input.isField() && choice >= 0 && choice < int(options.size());
+        return inside ? options[size_t(choice)].name : std::string_view();
+    };
+    // What the user set, and what each setting sent back in turn.
+    std::vector<std::pair<std::string_view, std::string_view>> set = {
+        {m_calculator.inputs[size_t(changed)].name, chosen(changed)}};
+    for (int i = changed + 1; i < static_cast<int>(m_inputs.size()); ++i) {
+        const tavo::Input& input = m_calculator.inputs[size_t(i)];
+        const bool sentBack = std::any_of(set.begin(), set.end(), [&](const auto& setting) {
+            return input.isResetBy(setting.first, setting.second);
+        });
+        if (!sentBack) {
+            continue;
+        }
+        const std::string_view first = input.isField() ? input.reset.value_or(input.opening)
+                                                       : input.optionsAt(values()).front().name;
+        setValue(i, first);
+        set.emplace_back(input.name, input.isField() ? std::string_view() : first);
     }
 }
 
@@ -349,6 +404,7 @@ bool DescribedPage::eventFilter(QObject* watched, QEvent* event)
 void DescribedPage::onBoxClicked(int index, int option)
 {
     m_inputs[size_t(index)].boxes->setCurrent(option);
+    sendBackAfter(index);
     focusFirst();
     recompute();
 }

@@ -12,6 +12,7 @@
 #include <QList>
 
 #include <initializer_list>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -93,6 +94,11 @@ private:
     void buildInput(int index, Controls controls);
     void buildResults();
     void setValue(int index, std::string_view value);
+    // A list filled with its entries for the inputs before it, as they stand.
+    std::span<const tavo::Option> refill(int index);
+    // The user has set input `changed`: the inputs after it that this sends back go back to
+    // their first entry or reset text, and so on down the page.
+    void sendBackAfter(int changed);
     tavo::InputValues values();
     void readFields();
     void focusInput(int index);

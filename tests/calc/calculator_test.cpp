@@ -21,9 +21,9 @@ TEST(Catalogue, EveryCalculatorOnceInTheCommandLinesOrder)
         EXPECT_EQ(FindCalculator(calculator->name), calculator);
     }
     const std::vector<std::string_view> expected = {
-        "amps.er",    "amps.pe",  "amps.pr",  "volts.rxi", "volts.pi", "volts.pr",
-        "watts.ei",   "watts.ri", "watts.er", "ohms.ei",   "ohms.ep",  "ohms.pi",
-        "motor.amps", "motor.hp", "xformer",  "motordata", "ground",   "ampacity"};
+        "amps.er",  "amps.pe",   "amps.pr", "volts.rxi", "volts.pi", "volts.pr",   "watts.ei",
+        "watts.ri", "watts.er",  "ohms.ei", "ohms.ep",   "ohms.pi",  "motor.amps", "motor.hp",
+        "xformer",  "motordata", "ground",  "ampacity",  "voltdrop"};
     EXPECT_EQ(names, expected);
     EXPECT_EQ(FindCalculator("volts.xyz"), nullptr);
 }

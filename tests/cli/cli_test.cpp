@@ -122,65 +122,84 @@ TEST_P(CliJsonTest, PrintsThePagesTexts)
 INSTANTIATE_TEST_SUITE_P(Amps, CliJsonTest, testing::Values(
     JsonCase{"VoltsOverOhms", {"amps.er", "--json", "volts=120", "ohms=10"},
         R"j({"calculator": "amps.er", "inputs": {"volts": "120", "ohms": "10"}, "results": {"Amps": "12."}, )j"
-        R"j("report": {"header": "AMPS=VOLTS ÷ OHMS     ", "body": "12.=120 ÷ 10", "trailer": " "}})j"},
+        R"j("colors": {}, "report": {"header": "AMPS=VOLTS ÷ OHMS     ", "body": "12.=120 ÷ 10", "trailer": " "}})j"},
     JsonCase{"Defaults", {"amps.er", "--json"},
         R"j({"calculator": "amps.er", "inputs": {"volts": "0.", "ohms": "0."}, "results": {"Amps": "0."}, )j"
-        R"j("report": {"header": "AMPS=VOLTS ÷ OHMS     ", "body": "0.=0. ÷ 0.", "trailer": " "}})j"},
+        R"j("colors": {}, "report": {"header": "AMPS=VOLTS ÷ OHMS     ", "body": "0.=0. ÷ 0.", "trailer": " "}})j"},
     JsonCase{"WattsOverVoltsDC", {"amps.pe", "watts=1200", "volts=120", "--json"},
         R"j({"calculator": "amps.pe", "inputs": {"watts": "1200", "volts": "120", "pf": "100.", "phase": "dc", "unit": "watts"}, )j"
-        R"j("results": {"Amps": "10."}, "report": {"header": "AMPS=WATTS ÷ (VOLTS)     ", "body": "10.=1200 ÷ (120)", "trailer": " "}})j"},
+        R"j("results": {"Amps": "10."}, "colors": {}, "report": {"header": "AMPS=WATTS ÷ (VOLTS)     ", "body": "10.=1200 ÷ (120)", "trailer": " "}})j"},
     JsonCase{"WattsOverVoltsThreePhase", {"amps.pe", "--json", "watts=10000", "volts=208", "pf=90", "phase=3"},
         R"j({"calculator": "amps.pe", "inputs": {"watts": "10000", "volts": "208", "pf": "90", "phase": "3", "unit": "watts"}, )j"
-        R"j("results": {"Amps": "30.84226525"}, "report": {"header": "AMPS=WATTS ÷ (VOLTS x PF x 1.732)     ", )j"
+        R"j("results": {"Amps": "30.84226525"}, "colors": {}, "report": {"header": "AMPS=WATTS ÷ (VOLTS x PF x 1.732)     ", )j"
         R"j("body": "30.84226525=10000 ÷ (208 x 90 x 1.732)", "trailer": " "}})j"},
     JsonCase{"WattsOverVoltsKiloByPosition", {"amps.pe", "--json", "watts=1.5", "volts=120", "unit=1", "phase=DC"},
         R"j({"calculator": "amps.pe", "inputs": {"watts": "1.5", "volts": "120", "pf": "100.", "phase": "dc", "unit": "kilo"}, )j"
-        R"j("results": {"Amps": "12.5"}, "report": {"header": "AMPS=WATTS ÷ (VOLTS)     ", "body": "12.5=1.5 ÷ (120)", "trailer": " "}})j"},
+        R"j("results": {"Amps": "12.5"}, "colors": {}, "report": {"header": "AMPS=WATTS ÷ (VOLTS)     ", "body": "12.5=1.5 ÷ (120)", "trailer": " "}})j"},
     JsonCase{"PowerFactorClamped", {"amps.pe", "--json", "watts=2400", "volts=10", "pf=150", "phase=2"},
         R"j({"calculator": "amps.pe", "inputs": {"watts": "2400", "volts": "10", "pf": "100", "phase": "2", "unit": "watts"}, )j"
-        R"j("results": {"Amps": "120."}, "report": {"header": "AMPS=WATTS ÷ (VOLTS x PF x 2.)     ", )j"
+        R"j("results": {"Amps": "120."}, "colors": {}, "report": {"header": "AMPS=WATTS ÷ (VOLTS x PF x 2.)     ", )j"
         R"j("body": "120.=2400 ÷ (10 x 100 x 2.)", "trailer": " "}})j"},
     JsonCase{"WattsOverOhmsDC", {"amps.pr", "--json", "watts=1000", "ohms=10"},
         R"j({"calculator": "amps.pr", "inputs": {"watts": "1000", "ohms": "10", "pf": "100.", "phase": "dc", "unit": "watts"}, )j"
-        R"j("results": {"Amps": "10."}, "report": {"header": "AMPS=SQUARE ROOT OF (WATTS ÷ (OHMS))     ", )j"
+        R"j("results": {"Amps": "10."}, "colors": {}, "report": {"header": "AMPS=SQUARE ROOT OF (WATTS ÷ (OHMS))     ", )j"
         R"j("body": "10.=Square Root Of (1000 ÷ (10))", "trailer": " "}})j"},
     JsonCase{"WattsOverOhmsTwoPhase", {"amps.pr", "--json", "watts=5000", "ohms=4", "pf=85", "phase=2"},
         R"j({"calculator": "amps.pr", "inputs": {"watts": "5000", "ohms": "4", "pf": "85", "phase": "2", "unit": "watts"}, )j"
-        R"j("results": {"Amps": "27.11630723"}, "report": {"header": "AMPS=SQUARE ROOT OF (WATTS ÷ (OHMS x PF x 2.))     ", )j"
+        R"j("results": {"Amps": "27.11630723"}, "colors": {}, "report": {"header": "AMPS=SQUARE ROOT OF (WATTS ÷ (OHMS x PF x 2.))     ", )j"
         R"j("body": "27.11630723=Square Root Of (5000 ÷ (4 x 85 x 2.))", "trailer": " "}})j"},
     JsonCase{"TypedTextKeptAsTyped", {"amps.er", "--json", "volts=12abc", "ohms=\"4\""},
         R"j({"calculator": "amps.er", "inputs": {"volts": "12abc", "ohms": "\"4\""}, "results": {"Amps": "0."}, )j"
-        R"j("report": {"header": "AMPS=VOLTS ÷ OHMS     ", "body": "0.=12abc ÷ \"4\"", "trailer": " "}})j"}
+        R"j("colors": {}, "report": {"header": "AMPS=VOLTS ÷ OHMS     ", "body": "0.=12abc ÷ \"4\"", "trailer": " "}})j"}
 ), [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(Power, CliJsonTest, testing::Values(
     JsonCase{"TransformerThreePhase", {"xformer", "--json", "rating=10", "unit=kilo", "phase=3", "primary=480", "secondary=208"},
         R"j({"calculator": "xformer", "inputs": {"rating": "10", "unit": "kilo", "phase": "3", "primary": "480", "secondary": "208"}, )j"
         R"j("results": {"Primary Amps": "12.02848345", "Secondary Amps": "27.75803873"}, )j"
-        R"j("report": {"header": "TRANSFORMER Ip=(Es x Is)÷Ep Is=(Ep x Ip)÷Es ", )j"
+        R"j("colors": {"Primary Amps": "cyan", "Secondary Amps": "cyan"}, "report": {"header": "TRANSFORMER Ip=(Es x Is)÷Ep Is=(Ep x Ip)÷Es ", )j"
         R"j("body": "12.02848345=(208x27.75803873)÷480  27.75803873=(480x12.02848345)÷208", "trailer": " "}})j"},
     JsonCase{"MotorDataByText", {"motordata", "--json", "hp=150", "volts=460"},
         R"j({"calculator": "motordata", "inputs": {"hp": "150", "volts": "460"}, )j"
         R"j("results": {"Motor Amps": "180", "Breaker": "300", "Starter Size": "5", "Heater Amp": "225", "Wire Size": "0000"}, )j"
-        R"j("report": {"header": "3 PHASE MOTOR DATA", )j"
+        R"j("colors": {"Motor Amps": "cyan", "Breaker": "cyan", "Starter Size": "cyan", "Heater Amp": "cyan", "Wire Size": "cyan"}, "report": {"header": "3 PHASE MOTOR DATA", )j"
         R"j("body": "VOLTAGE=460  HP=150  AMPS=180  BREAKER=300  STARTER=5  HEATER AMPS=225  WIRE=0000", "trailer": " "}})j"},
     JsonCase{"MotorDataByPosition", {"motordata", "--json", "hp=19"},
         R"j({"calculator": "motordata", "inputs": {"hp": "150", "volts": "230"}, )j"
         R"j("results": {"Motor Amps": "360", "Breaker": "600", "Starter Size": "6", "Heater Amp": "450", "Wire Size": "700MCM"}, )j"
-        R"j("report": {"header": "3 PHASE MOTOR DATA", )j"
+        R"j("colors": {"Motor Amps": "cyan", "Breaker": "cyan", "Starter Size": "cyan", "Heater Amp": "cyan", "Wire Size": "cyan"}, "report": {"header": "3 PHASE MOTOR DATA", )j"
         R"j("body": "VOLTAGE=230  HP=150  AMPS=360  BREAKER=600  STARTER=6  HEATER AMPS=450  WIRE=700MCM", "trailer": " "}})j"},
     JsonCase{"MotorAmpsThreePhase", {"motor.amps", "--json", "hp=10", "volts=460", "efficiency=90", "pf=85", "phase=3"},
         R"j({"calculator": "motor.amps", "inputs": {"hp": "10", "volts": "460", "efficiency": "90", "pf": "85", "phase": "3"}, )j"
-        R"j("results": {"Amps": "12.23972536"}, "report": {"header": "AMPS=(HORSE POWER x 746) ÷ VOLTS x EFFICIENCY x PF x 1.732     ", )j"
+        R"j("results": {"Amps": "12.23972536"}, "colors": {"Amps": "cyan"}, "report": {"header": "AMPS=(HORSE POWER x 746) ÷ VOLTS x EFFICIENCY x PF x 1.732     ", )j"
         R"j("body": "12.23972536=(10 x 746) ÷ 460 x 90 x 85 x 1.732", "trailer": " "}})j"},
     JsonCase{"MotorEfficiencyClamped", {"motor.hp", "--json", "volts=230", "amps=10", "efficiency=5"},
         R"j({"calculator": "motor.hp", "inputs": {"volts": "230", "amps": "10", "efficiency": "10", "pf": "100.", "phase": "dc"}, )j"
-        R"j("results": {"Horsepower": ".308310992"}, "report": {"header": "HORSE POWER=(VOLTS x AMPS x EFFICIENCY) ÷ 746     ", )j"
+        R"j("results": {"Horsepower": ".308310992"}, "colors": {"Horsepower": "cyan"}, "report": {"header": "HORSE POWER=(VOLTS x AMPS x EFFICIENCY) ÷ 746     ", )j"
         R"j("body": ".308310992=(230 x 10 x 10) ÷ 746", "trailer": " "}})j"},
     JsonCase{"WattsKiloNamesTheResultKilo", {"watts.ei", "--json", "volts=480", "amps=100", "pf=90", "phase=3", "unit=kilo"},
         R"j({"calculator": "watts.ei", "inputs": {"volts": "480", "amps": "100", "pf": "90", "phase": "3", "unit": "kilo"}, )j"
-        R"j("results": {"Kilo": "74.8224"}, "report": {"header": "WATTS=VOLTS x AMPS x PF x 1.732     ", )j"
+        R"j("results": {"Kilo": "74.8224"}, "colors": {}, "report": {"header": "WATTS=VOLTS x AMPS x PF x 1.732     ", )j"
         R"j("body": "74.8224=480 x 100 x 90 x 1.732", "trailer": " "}})j"}
+), [](const auto& info) { return std::string(info.param.name); });
+
+// The drop in DC, named as the page names it there, and the three per cent warning.
+INSTANTIATE_TEST_SUITE_P(Conductors, CliJsonTest, testing::Values(
+    JsonCase{"VoltDropDc", {"voltdrop", "--json", "mode=dc", "size=12 solid", "temperature=20", "pf=5"},
+        R"j({"calculator": "voltdrop", "inputs": {"mode": "dc", "conductor": "Uncoated Copper", "size": "# 12 Solid", )j"
+        R"j("conduit": "PVC", "length": "20", "amps": "10", "pf": "30", "temperature": "20", "volts": "230"}, )j"
+        R"j("results": {"Line To Line": "NA", "% Line Volt Drop": "NA", "Volt Drop": ".63485", "% Volt Drop": ".27602", )j"
+        R"j("Lowest Voltage": "229.36515"}, "colors": {"Line To Line": "cyan", "% Line Volt Drop": "cyan", )j"
+        R"j("Volt Drop": "cyan", "% Volt Drop": "cyan", "Lowest Voltage": "cyan"}, "report": {"header": "VOLTAGE DROP", )j"
+        R"j("body": "PHASE=DC VOLTS=230 WIRE=Uncoated Copper LENGTH=20 AMPS=10 SIZE=# 12 Solid LOWEST=229.36515", "trailer": " "}})j"},
+    JsonCase{"VoltDropWarning", {"voltdrop", "--json", "mode=3", "length=400", "amps=30", "volts=208"},
+        R"j({"calculator": "voltdrop", "inputs": {"mode": "3", "conductor": "Uncoated Copper", "size": "# 14", )j"
+        R"j("conduit": "PVC", "length": "400", "amps": "30", "pf": "85", "temperature": "75", "volts": "208"}, )j"
+        R"j("results": {"Line To Line": "55.40086", "% Line Volt Drop": "26.63503", "Line To Neutral": "31.98664", )j"
+        R"j("% Neutral Volt Drop": "15.37819", "Lowest Voltage": "152.59914"}, "colors": {"Line To Line": "cyan", )j"
+        R"j("% Line Volt Drop": "red", "Line To Neutral": "cyan", "% Neutral Volt Drop": "red", "Lowest Voltage": "cyan"}, )j"
+        R"j("report": {"header": "VOLTAGE DROP", "body": "PHASE=3 VOLTS=208 WIRE=Uncoated Copper LENGTH=400 AMPS=30 )j"
+        R"j(SIZE=# 14 LOWEST=152.59914", "trailer": " "}})j"}
 ), [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
@@ -232,7 +251,14 @@ INSTANTIATE_TEST_SUITE_P(Errors, CliErrorTest, testing::Values(
     ErrorCase{"UnknownCalculator", {"amps.xy"},
               "unknown calculator \"amps.xy\"; valid calculators: amps.er, amps.pe, amps.pr, "
               "volts.rxi, volts.pi, volts.pr, watts.ei, watts.ri, watts.er, ohms.ei, ohms.ep, "
-              "ohms.pi, motor.amps, motor.hp, xformer, motordata, ground, ampacity"},
+              "ohms.pi, motor.amps, motor.hp, xformer, motordata, ground, ampacity, voltdrop"},
+    ErrorCase{"AluminumHasNoFourteen", {"voltdrop", "size=# 14", "conductor=aluminum"},
+              "invalid size \"# 14\" for voltdrop; valid choices: # 12, # 10, # 8, # 6, # 4, # 3, "
+              "# 2, # 1, 0, 00, 000, 0000, 250 Mill, 300 Mill, 350 Mill, 400 Mill, 500 Mill, "
+              "600 Mill, 750 Mill, 1000 Mill"},
+    ErrorCase{"NoCoatedCopperInAc", {"voltdrop", "conductor=coated copper"},
+              "invalid conductor \"coated copper\" for voltdrop; valid choices: Uncoated Copper, "
+              "Aluminum"},
     ErrorCase{"TransformerPhaseTwo", {"xformer", "phase=2"},
               "invalid phase \"2\" for xformer; valid choices: 1, 3"},
     ErrorCase{"MotorHasNoPowerUnit", {"motor.amps", "unit=kilo"},

@@ -1,6 +1,7 @@
 // tavo-calc and the window give the same results, reports and shown inputs for the same inputs,
 // for every calculator that has a page.
 
+#include "colorstatic.h"
 #include "describedpages.h"
 #include "reporttexts.h"
 
@@ -98,6 +99,15 @@ void CliAgreementTest::sameTexts_data()
                                                         {"secondary", "208"}};
     QTest::newRow("xformer single phase watts")
         << "xformer" << Inputs{{"rating", "2400"}, {"primary", "240"}, {"secondary", "120"}};
+    QTest::newRow("voltdrop dc at 20 degrees")
+        << "voltdrop"
+        << Inputs{{"mode", "dc"}, {"size", "# 12 Solid"}, {"temperature", "20"}, {"amps", "15"}};
+    QTest::newRow("voltdrop aluminum in steel")
+        << "voltdrop" << Inputs{{"conductor", "Aluminum"}, {"size", "# 12"}, {"conduit", "Steel"}};
+    QTest::newRow("voltdrop three phase red")
+        << "voltdrop" << Inputs{{"mode", "3"}, {"length", "400"}, {"amps", "30"}, {"volts", "208"}};
+    QTest::newRow("voltdrop no volts")
+        << "voltdrop" << Inputs{{"volts", "0"}, {"length", "100"}, {"pf", "150"}};
     QTest::newRow("motordata 7-1/2 at 460")
         << "motordata" << Inputs{{"hp", "7-1/2"}, {"volts", "460"}};
 }
@@ -110,7 +120,7 @@ void CliAgreementTest::sameTexts()
     DescribedPage* page = OpenDescribed(program, calculator);
     QVERIFY(page);
     Enter(program, page, inputs);
-    const QJsonObject cli = RunCalc(calculator, inputs);
+    const QJsonObject cli = RunCalc(calculator, InUse(page, inputs));
     QVERIFY2(!cli.isEmpty(), "tavo-calc gave no JSON");
     const QMap<QString, QString> shown = ShownResults(page);
     const QJsonObject results = cli["results"].toObject();
@@ -119,6 +129,17 @@ void CliAgreementTest::sameTexts()
         QVERIFY2(shown.contains(result.key()), qPrintable(result.key()));
         QCOMPARE(shown[result.key()], result.value().toString());
     }
+    // Every result shown on a colour, on the colour the command line names.
+    const QJsonObject colours = cli["colors"].toObject();
+    for (const ColorStatic* display : ResultsPage(page)->findChildren<ColorStatic*>()) {
+        const QString name = display->accessibleName();
+        QVERIFY2(colours.contains(name), qPrintable(name));
+        const QString colour = display->color() == QColor(255, 0, 0)    ? QStringLiteral("red")
+                               : display->color() == ColorStatic::kCyan ? QStringLiteral("cyan")
+                                                                        : display->color().name();
+        QCOMPARE(colour, colours[name].toString());
+    }
+    QCOMPARE(colours.size(), qsizetype(ResultsPage(page)->findChildren<ColorStatic*>().size()));
     const QJsonObject report = cli["report"].toObject();
     QCOMPARE(FromWindows1252(page->report().header()), report["header"].toString());
     QCOMPARE(FromWindows1252(page->report().body()), report["body"].toString());

@@ -84,33 +84,54 @@ inline ChoiceBoxes* BoxesOf(DescribedPage* page, std::string_view input)
 // Chooses an option of a list or a row of boxes by its name, as a click would.
 inline void Choose(DescribedPage* page, const tavo::Input& input, const QString& option)
 {
-    const int index = input.optionIndex(option.toStdString());
-    QVERIFY2(index >= 0, qPrintable(option));
     if (QComboBox* list = page->list(input.name)) {
+        // A list holds the entries for the choices above it, which may differ from the opening.
+        const int index = list->findText(option, Qt::MatchFixedString);
+        QVERIFY2(index >= 0, qPrintable(option));
         list->setCurrentIndex(index);
     } else {
+        const int index = input.optionIndex(option.toStdString());
+        QVERIFY2(index >= 0, qPrintable(option));
         ClickChoice(BoxesOf(page, input.name), index);
     }
 }
 
-// Sets the inputs as a user does: the choices first, then the fields typed, then Enter.
+// Sets the inputs as a user does: the choices first, in the page's order, then the fields that
+// are in use typed, then Enter.
 inline void Enter(ProgramUnderTest& program, DescribedPage* page,
                   const QList<QPair<QString, QString>>& inputs)
 {
     const tavo::Calculator& calculator = page->calculator();
-    for (const bool fields : {false, true}) {
+    for (const tavo::Input& input : calculator.inputs) {
         for (const auto& [name, text] : inputs) {
-            const int index = calculator.inputIndex(name.toStdString());
-            QVERIFY2(index >= 0, qPrintable(name));
-            const tavo::Input& input = calculator.inputs[size_t(index)];
-            if (input.isField() && fields) {
-                Type(page->field(input.name), text);
-            } else if (!input.isField() && !fields) {
+            if (name.toStdString() == input.name && !input.isField()) {
                 Choose(page, input, text);
             }
         }
     }
+    for (const auto& [name, text] : inputs) {
+        const int index = calculator.inputIndex(name.toStdString());
+        QVERIFY2(index >= 0, qPrintable(name));
+        ValueField* field = page->field(calculator.inputs[size_t(index)].name);
+        if (field && field->edit()->isEnabled()) {
+            Type(field, text);
+        }
+    }
     program.pressEnter();
+}
+
+// The inputs that Enter set: without the fields out of use on the page.
+inline QList<QPair<QString, QString>> InUse(DescribedPage* page,
+                                            const QList<QPair<QString, QString>>& inputs)
+{
+    QList<QPair<QString, QString>> used;
+    for (const auto& input : inputs) {
+        ValueField* field = page->field(input.first.toStdString());
+        if (!field || field->edit()->isEnabled()) {
+            used.append(input);
+        }
+    }
+    return used;
 }
 
 // The tab page that shows a described page's results: the host of a formula, else the page.

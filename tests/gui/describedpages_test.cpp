@@ -234,6 +234,27 @@ void DescribedPagesTest::everyControlHasItsName()
         QCOMPARE(label->buddy(), page->control(int(i)));
         QVERIFY2(label->text().contains(QLatin1Char('&')), qPrintable(label->text()));
     }
+    // Alt and a letter reaches one control only.
+    QMap<QChar, QString> mnemonics;
+    const auto mnemonic = [&](const QString& text) {
+        const qsizetype at = text.indexOf(QLatin1Char('&'));
+        if (at >= 0 && at + 1 < text.size()) {
+            const QChar key = text[at + 1].toLower();
+            QVERIFY2(!mnemonics.contains(key),
+                     qPrintable(text + QStringLiteral(" and ") + mnemonics.value(key)));
+            mnemonics[key] = text;
+        }
+    };
+    for (const QLabel* label : ResultsPage(page)->findChildren<QLabel*>()) {
+        if (label->isVisibleTo(ResultsPage(page)) && label->buddy()) {
+            mnemonic(label->text());
+        }
+    }
+    for (const QCheckBox* box : ResultsPage(page)->findChildren<QCheckBox*>()) {
+        if (box->isVisibleTo(ResultsPage(page))) {
+            mnemonic(box->text());
+        }
+    }
     const QMap<QString, QString> results = ShownResults(page);
     for (const tavo::ResultValue& result : outcome.results) {
         QVERIFY2(results.contains(QString::fromStdString(result.name)), result.name.c_str());

@@ -335,7 +335,8 @@ void MainWindowTest::helpOpensContents()
     QVERIFY(help->browser()->toPlainText().contains("Contents"));
     // Every page the contents link to exists.
     for (const char* page : {"mainwindow", "numbers", "amps", "reports", "volts", "watts",
-                             "resistance", "motor", "xformer", "motordata", "ground", "ampacity"}) {
+                             "resistance", "motor", "xformer", "motordata", "ground", "ampacity",
+                             "voltdrop"}) {
         help->browser()->setSource(QUrl(QStringLiteral("qrc:/help/%1.html").arg(page)));
         QVERIFY2(help->browser()->toPlainText().size() > 200, page);
     }
