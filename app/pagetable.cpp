@@ -2,6 +2,8 @@
 
 #include "ampacitypage.h"
 #include "ampspage.h"
+#include "boxfillpage.h"
+#include "conduitfillpage.h"
 #include "groundpage.h"
 #include "historiespage.h"
 #include "horsepowerpage.h"
@@ -38,8 +40,8 @@ const std::array<TabEntry, Tabs::Count> kTabs = {{
     {QT_TRANSLATE_NOOP("MainWindow", "Resistance"), QT_TRANSLATE_NOOP("MainWindow", "Ohms Law Resistance Calculations"), ":/icons/tab04-resistance.png", CreateHost<kResistancePage>},
     {QT_TRANSLATE_NOOP("MainWindow", "Xformer"), QT_TRANSLATE_NOOP("MainWindow", "Transformer Calculations"), ":/icons/tab05-xformer.png", Create<TransformerPage>},
     {QT_TRANSLATE_NOOP("MainWindow", "Ground"), QT_TRANSLATE_NOOP("MainWindow", "Ground Conductor Sizes"), ":/icons/tab06-ground.png", Create<GroundPage>},
-    {QT_TRANSLATE_NOOP("MainWindow", "Boxes"), QT_TRANSLATE_NOOP("MainWindow", "Box Fill Calculator"), ":/icons/tab07-boxes.png", nullptr},
-    {QT_TRANSLATE_NOOP("MainWindow", "Conduit"), QT_TRANSLATE_NOOP("MainWindow", "Conduit Fill Calculator"), ":/icons/tab08-conduit.png", nullptr},
+    {QT_TRANSLATE_NOOP("MainWindow", "Boxes"), QT_TRANSLATE_NOOP("MainWindow", "Box Fill Calculator"), ":/icons/tab07-boxes.png", Create<BoxFillPage>},
+    {QT_TRANSLATE_NOOP("MainWindow", "Conduit"), QT_TRANSLATE_NOOP("MainWindow", "Conduit Fill Calculator"), ":/icons/tab08-conduit.png", Create<ConduitFillPage>},
     {QT_TRANSLATE_NOOP("MainWindow", "Motor Data"), QT_TRANSLATE_NOOP("MainWindow", "Motor Heater & Conductor Calculator"), ":/icons/tab09-motordata.png", Create<MotorDataPage>},
     {QT_TRANSLATE_NOOP("MainWindow", "Ampacity"), QT_TRANSLATE_NOOP("MainWindow", "Wire Ampacity Calculator"), ":/icons/tab10-ampacity.png", Create<AmpacityPage>},
     {QT_TRANSLATE_NOOP("MainWindow", "Volt Drop"), QT_TRANSLATE_NOOP("MainWindow", "Volt Drop Calculator"), ":/icons/tab11-voltdrop.png", Create<VoltDropPage>},

@@ -1,5 +1,6 @@
 #include "qtservices.h"
 
+#include "invalidselectiondialog.h"
 #include "programdirectory.h"
 #include "soundplayer.h"
 
@@ -22,6 +23,12 @@ void QtPrompts::message(QWidget* parent, const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, kCaption, text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+void QtPrompts::invalidSelection(QWidget* parent)
+{
+    InvalidSelectionDialog dialog(parent);
+    dialog.exec();
 }
 
 void QtPrompts::warning(QWidget* parent, const QString& text)
@@ -74,6 +81,12 @@ void QtSounds::play(const QString& fileName)
     if (!sounds || !sounds->play(path)) {
         beep();
     }
+}
+
+void QtSounds::exclamation()
+{
+    // The desktop has no sound of that name: the bell stands for it.
+    QApplication::beep();
 }
 
 void QtSounds::beep()

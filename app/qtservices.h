@@ -12,6 +12,7 @@ class QtPrompts : public Prompts
 {
 public:
     void message(QWidget* parent, const QString& text) override;
+    void invalidSelection(QWidget* parent) override;
     void warning(QWidget* parent, const QString& text) override;
     bool question(QWidget* parent, const QString& text) override;
     QString saveFileName(QWidget* parent, const QString& initialName) override;
@@ -32,6 +33,7 @@ public:
 
     void play(const QString& fileName) override;
     void beep() override;
+    void exclamation() override;
     // Loads the sound module ahead of the first click.
     void preload();
 

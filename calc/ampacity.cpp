@@ -162,7 +162,7 @@ const Calculator kAmpacity{
                ListInput("al.size", "Size &Aluminum", kAluminumOptions),
                RowList("al.count", "# Con&ductors", "Aluminum", kCountOptions),
                RowList("al.ambient", "Ambien&t Temp F", "Aluminum", kAmbientOptions),
-               RowList("al.insulation", "Ins. Te&mp Rating", "Aluminum", kInsulationOptions)},
+               RowList("al.insulation", "Ins. Temp &Rating", "Aluminum", kInsulationOptions)},
     .results = {{.label = "% Multiplier", .group = "Copper"},
                 {.label = "Temp Multiplier", .group = "Copper"},
                 {.label = "Max. Ampacity", .group = "Copper", .coloured = true},

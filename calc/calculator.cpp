@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 namespace tavo {
 
@@ -65,7 +66,7 @@ InputValues OpeningValues(const Calculator& calculator)
 {
     InputValues values;
     for (const Input& input : calculator.inputs) {
-        if (input.isField()) {
+        if (!input.isChoice()) {
             values.push_back({std::string(input.opening), 0});
         } else {
             values.push_back({{}, std::max(0, input.optionIndex(input.opening))});
@@ -75,6 +76,12 @@ InputValues OpeningValues(const Calculator& calculator)
 }
 
 Outcome Evaluate(const Calculator& calculator, InputValues values)
+{
+    return Evaluate(calculator, std::move(values), calculator.compute);
+}
+
+Outcome Evaluate(const Calculator& calculator, InputValues values,
+                 const std::function<Outcome(const InputValues&)>& compute)
 {
     const std::vector<Input>& inputs = calculator.inputs;
     // Inputs not given keep their opening value; a choice beyond its list too.
@@ -87,7 +94,9 @@ Outcome Evaluate(const Calculator& calculator, InputValues values)
     // choice goes back to its first entry.
     for (size_t i = 0; i < inputs.size(); ++i) {
         const int options = static_cast<int>(inputs[i].optionsAt(values).size());
-        if (!inputs[i].isField() && (values[i].choice < 0 || values[i].choice >= options)) {
+        const bool typed = inputs[i].editable && values[i].choice == -1;
+        if (inputs[i].isChoice() && !typed &&
+            (values[i].choice < 0 || values[i].choice >= options)) {
             values[i] = opening[i].choice < options ? opening[i] : InputValue{};
         }
     }
@@ -96,17 +105,17 @@ Outcome Evaluate(const Calculator& calculator, InputValues values)
             values[i].text = HoldToLimits(values[i].text, inputs[i].limits);
         }
     }
-    Outcome outcome = calculator.compute(values);
+    Outcome outcome = compute(values);
     outcome.shown.resize(inputs.size());
     outcome.labels.resize(inputs.size());
     outcome.presence.resize(inputs.size(), Presence::Shown);
     for (size_t i = 0; i < inputs.size(); ++i) {
         const Input& input = inputs[i];
         if (outcome.shown[i].empty()) {
-            outcome.shown[i] =
-                input.isField()
-                    ? values[i].text
-                    : std::string(input.optionsAt(values)[size_t(values[i].choice)].name);
+            const int choice = values[i].choice;
+            outcome.shown[i] = !input.isChoice() || choice < 0
+                                   ? values[i].text
+                                   : std::string(input.optionsAt(values)[size_t(choice)].name);
         }
         if (outcome.labels[i].empty()) {
             outcome.labels[i] = std::string(input.label);

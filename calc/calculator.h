@@ -26,6 +26,9 @@ enum class InputKind {
     Percent,  // a narrow percentage field such as the power factor, held to its limits
     Choice,   // one entry of a drop-down list
     OneOf,    // one of a row of check boxes, such as the phase
+    // What the page collects with buttons of its own, such as the conductors added to a list; on
+    // the command line a text ("3,12,THHN;1,10,THW").
+    Collected,
 };
 
 // One entry of a choice: the name the command line takes, and the caption the page shows with
@@ -82,8 +85,14 @@ struct Input
     std::span<const Option> options = {};  // choices, in their order; as the page opens
     OptionsFor optionsFor = nullptr;       // a list refilled from the inputs before it
     std::span<const Trigger> resetBy = {};
+    // A list whose edit part takes typing: a text that names no entry chooses nothing (-1).
+    bool editable = false;
+    bool live = false;  // a field that recomputes as it is typed
+    // Why a collected text cannot be taken; empty when it can.
+    std::string (*check)(std::string_view text) = nullptr;
 
     bool isField() const { return kind == InputKind::Number || kind == InputKind::Percent; }
+    bool isChoice() const { return kind == InputKind::Choice || kind == InputKind::OneOf; }
     bool isHeld() const { return kind == InputKind::Percent || held; }
     // The choices for the values of the inputs before this one.
     std::span<const Option> optionsAt(const InputValues& values) const
@@ -115,7 +124,8 @@ struct Result
     bool coloured = false;        // shown on a colour, cyan unless the calculation says red
 };
 
-// What one input holds: a field's text as typed, or a choice's position in its list.
+// What one input holds: a field's or a collected input's text, or a choice's position in its
+// list (with the typed text of an editable list).
 struct InputValue
 {
     std::string text;
@@ -147,6 +157,18 @@ struct ResultValue
     std::optional<double> number = {};  // the value behind a numeric result's text
 };
 
+// A selection report as the page prints it: a heading, the current selection, up to three
+// results beside it and every stored selection under it.
+struct SelectionSheet
+{
+    std::string company;
+    std::string columns;
+    std::array<std::string, 3> current;  // count, "#" and wire size, insulation
+    std::string currentTest;             // the current line is printed when this reads non-zero
+    std::array<std::array<std::string, 2>, 3> results;  // label and value
+    std::vector<std::array<std::string, 3>> stored = {};  // count, wire size, insulation
+};
+
 // One recompute: what the page shows afterwards and the report it keeps.
 struct Outcome
 {
@@ -156,12 +178,17 @@ struct Outcome
     std::vector<Presence> presence = {};  // every input's presence
     std::vector<ResultValue> results = {};  // in the order of the description's results
     ReportLines report = {};
+    std::vector<std::string> list = {};        // the lines of the page's list box, if it has one
+    std::string warning = {};                  // a warning the page shows in a window of its own
+    int beeps = 0;                             // how often the recompute beeps
+    std::optional<SelectionSheet> sheet = {};  // what the page's Print button prints
 };
 
 struct Calculator
 {
-    std::string_view name;     // on the command line: "amps.pe", "xformer"
-    std::string_view summary;  // one line for the command line's list
+    std::string_view name;            // on the command line: "amps.pe", "xformer"
+    std::string_view summary;         // one line for the command line's list
+    std::string_view listLabel = {};  // the label of the page's list box, if it has one
     std::vector<Input> inputs = {};
     std::vector<Result> results = {};
     // From the values, every held field already inside its limits, to the outcome. It fills what
@@ -178,6 +205,9 @@ InputValues OpeningValues(const Calculator& calculator);
 // One recompute: the held fields brought inside their limits, the calculation, and the outcome
 // completed with every input's shown text, label and presence and every result's label and name.
 Outcome Evaluate(const Calculator& calculator, InputValues values);
+// The same with a compute function of the caller's, such as one over selections a page keeps.
+Outcome Evaluate(const Calculator& calculator, InputValues values,
+                 const std::function<Outcome(const InputValues&)>& compute);
 
 // The label's text as a screen reader names the control: no mnemonic, single spaces, the group
 // in front.

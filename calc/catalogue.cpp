@@ -1,7 +1,9 @@
 // Every calculator of the program, in the order the command line lists them.
 
 #include "ampacity.h"
+#include "boxfill.h"
 #include "calculator.h"
+#include "conduitfill.h"
 #include "ground.h"
 #include "motordata.h"
 #include "transformer.h"
@@ -49,6 +51,8 @@ std::span<const Calculator* const> AllCalculators()
         &kGround,
         &kAmpacity,
         &kVoltDrop,
+        &kConduitFill,
+        &kBoxFill,
     };
     return kAll;
 }

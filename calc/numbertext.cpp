@@ -1,5 +1,6 @@
 #include "numbertext.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -262,6 +263,30 @@ std::string FormatDecimals(double x, int places)
 std::string FormatDecimalsSigned(double x, int places)
 {
     return Decimals(x, places, true);
+}
+
+unsigned ReadWholeNumber(std::string_view text)
+{
+    constexpr unsigned kLargest = 65535;
+    const size_t first = text.find_first_not_of(' ');
+    const size_t last = text.find_last_not_of(' ');
+    if (first == std::string_view::npos) {
+        return 0;
+    }
+    std::string_view number = text.substr(first, last - first + 1);
+    bool negative = false;
+    if (number.front() == '+' || number.front() == '-') {
+        negative = number.front() == '-';
+        number.remove_prefix(1);
+    }
+    if (number.empty() || number.find_first_not_of("0123456789") != std::string_view::npos) {
+        return 0;
+    }
+    unsigned value = 0;
+    for (const char digit : number) {
+        value = std::min(kLargest + 1, value * 10 + unsigned(digit - '0'));
+    }
+    return negative ? 0 : std::min(kLargest, value);
 }
 
 std::optional<double> StepValue(double v, ScrollCode code, StepLimits limits)

@@ -31,6 +31,10 @@ std::string FormatDecimals(double x, int places);
 // As FormatDecimals, with a leading "-" for a negative value: -0.5 -> "-.5".
 std::string FormatDecimalsSigned(double x, int places);
 
+// A count as typed: a whole number from 0 to 65535, with spaces around it allowed. A negative
+// number or a text that is not a whole number reads as 0, a larger number as 65535.
+unsigned ReadWholeNumber(std::string_view text);
+
 // The codes a spinner reports, numbered as the program has always numbered them.
 enum class ScrollCode {
     LineUp = 0,
@@ -51,6 +55,7 @@ struct StepLimits
     double upper = 32000;
     double lower = 0;
     bool lineDownStopsAtZero = true;
+    bool whole = false;  // a count: stepped from its whole number, shown without a point
 };
 
 inline constexpr StepLimits kValueFieldLimits{32000, 0, true};

@@ -31,6 +31,8 @@ struct Run
     NamedTexts inputs;   // every input as the page shows it after the recompute
     NamedTexts results;  // named by the page's labels
     NamedTexts colors;   // of the results shown on a colour: "cyan", or "red" for a warning
+    std::vector<std::string> list;  // the lines of the page's list box
+    std::string warning;            // a warning the page shows in a window of its own
     tavo::ReportLines report;
 };
 
@@ -110,7 +112,7 @@ void PrintList()
         std::cout << calculator->name << "  " << calculator->summary << "\n";
         for (const tavo::Input& input : calculator->inputs) {
             std::cout << "    " << input.name << " = " << input.opening;
-            if (!input.isField()) {
+            if (input.isChoice()) {
                 std::cout << "  (" << Joined(OptionNames(input.options)) << ")";
             }
             if (input.optionsFor) {
@@ -149,7 +151,7 @@ Run Calculate(const Calculator& calculator, const std::vector<std::string>& give
     const tavo::Outcome outcome = tavo::Evaluate(calculator, values);
     Run run;
     for (size_t i = 0; i < calculator.inputs.size(); ++i) {
-        const bool field = calculator.inputs[i].isField();
+        const bool field = !calculator.inputs[i].isChoice() || values[i].choice < 0;
         // A field the recompute left alone shows what was typed.
         const bool asTyped = field && outcome.shown[i] == values[i].text;
         run.inputs.emplace_back(std::string(calculator.inputs[i].name), asTyped ? given[i]
@@ -164,6 +166,10 @@ Run Calculate(const Calculator& calculator, const std::vector<std::string>& give
             run.colors.emplace_back(result.name, ColourName(result.colour));
         }
     }
+    for (const std::string& line : outcome.list) {
+        run.list.push_back(Utf8(line));
+    }
+    run.warning = outcome.warning;
     // As the page keeps it: each line cut at its room in the report record.
     tavo::ReportText record;
     record.setLines(outcome.report);
@@ -171,10 +177,16 @@ Run Calculate(const Calculator& calculator, const std::vector<std::string>& give
     return run;
 }
 
-void PrintPlain(const Run& run)
+void PrintPlain(const Calculator& calculator, const Run& run)
 {
     for (const auto& [label, text] : run.results) {
         std::cout << label << " = " << text << "\n";
+    }
+    for (const std::string& line : run.list) {
+        std::cout << calculator.listLabel << ": " << line << "\n";
+    }
+    if (!run.warning.empty()) {
+        std::cout << "Warning: " << run.warning << "\n";
     }
     std::cout << Utf8(run.report.header) << "\n"
               << Utf8(run.report.body + run.report.trailer) << "\n";
@@ -194,8 +206,16 @@ void PrintJson(const Calculator& calculator, const Run& run)
     std::cout << "{\"calculator\": " << JsonString(calculator.name)
               << ", \"inputs\": " << JsonObject(run.inputs)
               << ", \"results\": " << JsonObject(run.results)
-              << ", \"colors\": " << JsonObject(run.colors)
-              << ", \"report\": {\"header\": " << JsonString(Utf8(run.report.header))
+              << ", \"colors\": " << JsonObject(run.colors);
+    if (!calculator.listLabel.empty()) {
+        std::string list;
+        for (const std::string& line : run.list) {
+            list += (list.empty() ? "" : ", ") + JsonString(line);
+        }
+        std::cout << ", \"list\": [" << list
+                  << "], \"warning\": " << (run.warning.empty() ? "null" : JsonString(run.warning));
+    }
+    std::cout << ", \"report\": {\"header\": " << JsonString(Utf8(run.report.header))
               << ", \"body\": " << JsonString(Utf8(run.report.body))
               << ", \"trailer\": " << JsonString(Utf8(run.report.trailer)) << "}}\n";
 }
@@ -261,16 +281,21 @@ int main(int argc, char** argv)
         if (const std::string why = Refusal(text); !why.empty()) {
             return Fail("the text of " + name + " " + why + ": \"" + Printable(text) + "\"");
         }
+        const tavo::Input& input = calculator.inputs[size_t(index)];
         given[size_t(index)] = text;
         chosen[size_t(index)] = true;
-        if (calculator.inputs[size_t(index)].isField()) {
-            values[size_t(index)].text = tavo::Utf8ToWindows1252(text);
+        values[size_t(index)].text = tavo::Utf8ToWindows1252(text);
+        if (input.check) {
+            if (const std::string why = input.check(text); !why.empty()) {
+                return Fail("invalid " + name + " \"" + Printable(text) + "\" for " +
+                            std::string(calculator.name) + ": " + Printable(why));
+            }
         }
     }
     // Choices in the order of the inputs: a list's entries depend on the choices before it.
     for (size_t i = 0; i < calculator.inputs.size(); ++i) {
         const tavo::Input& input = calculator.inputs[i];
-        if (input.isField()) {
+        if (!input.isChoice()) {
             continue;
         }
         const auto options = input.optionsAt(values);
@@ -279,7 +304,8 @@ int main(int argc, char** argv)
             continue;
         }
         values[i].choice = tavo::OptionIndex(options, given[i]);
-        if (values[i].choice < 0) {
+        // A list that takes typing takes any text, as the page does; it chooses nothing then.
+        if (values[i].choice < 0 && !input.editable) {
             return Fail("invalid " + std::string(input.name) + " \"" + Printable(given[i]) +
                         "\" for " + std::string(calculator.name) +
                         "; valid choices: " + Joined(OptionNames(options)));
@@ -289,7 +315,7 @@ int main(int argc, char** argv)
     if (json) {
         PrintJson(calculator, run);
     } else {
-        PrintPlain(run);
+        PrintPlain(calculator, run);
     }
     return 0;
 }

@@ -2,18 +2,73 @@
 
 #include "choiceboxes.h"
 #include "colorstatic.h"
+#include "dialogunits.h"
 #include "pagewidgets.h"
 #include "reporttexts.h"
 #include "valuefield.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
+
+namespace {
+
+// List lines line up their columns with tabs. Each column starts at its own position; the spaces
+// that pad a column for another font are not drawn, so the columns line up in any font.
+class TabStopDelegate : public QStyledItemDelegate
+{
+public:
+    TabStopDelegate(QList<int> columns, QObject* parent)
+        : QStyledItemDelegate(parent), m_columns(std::move(columns))
+    {
+    }
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem item = option;
+        initStyleOption(&item, index);
+        const QStringList parts = item.text.split(QLatin1Char('\t'));
+        item.text.clear();
+        const QWidget* view = option.widget;
+        QStyle* style = view ? view->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &item, painter, view);
+        const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &item, view);
+        painter->save();
+        painter->setPen(item.palette.color(
+            item.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+        const QFontMetrics metrics(item.font);
+        int x = area.left() + 2;
+        for (int i = 0; i < parts.size(); ++i) {
+            if (i > 0) {
+                const int column = area.left() + 2 + m_columns.value(i - 1, 0);
+                x = std::max(column, x + metrics.horizontalAdvance(QLatin1Char(' ')));
+            }
+            QString text = parts[i];
+            while (text.endsWith(QLatin1Char(' '))) {
+                text.chop(1);
+            }
+            painter->drawText(QRect(x, area.top(), area.right() - x, area.height()),
+                              Qt::AlignLeft | Qt::AlignVCenter, text);
+            x += metrics.horizontalAdvance(text);
+        }
+        painter->restore();
+    }
+
+private:
+    QList<int> m_columns;
+};
+
+}  // namespace
 
 DescribedPage::DescribedPage(const PageContext& context, QWidget* parent,
                              const tavo::Calculator& calculator, Controls controls)
@@ -28,6 +83,7 @@ DescribedPage::DescribedPage(const PageContext& context, QWidget* parent,
     }
     if (controls == Controls::All) {
         buildResults();
+        buildListBox();
     }
 }
 
@@ -67,12 +123,18 @@ void DescribedPage::buildInput(int index, Controls controls)
         ValueField* field = built.field;
         connect(field, &ValueField::focusLost, this, &DescribedPage::recompute);
         connect(field, &ValueField::spinnerAction, this, [this, field](tavo::ScrollCode code) {
+            if (!spinnerAllowed()) {
+                return;
+            }
             readFields();
             field->step(code);
             recompute();
         });
-    } else if (controls == Controls::FieldsOnly) {
-        return;
+        if (input.live) {
+            connect(field->edit(), &QLineEdit::textEdited, this, &DescribedPage::recompute);
+        }
+    } else if (controls == Controls::FieldsOnly || input.kind == tavo::InputKind::Collected) {
+        return;  // the host shows it, or the page collects it with its own buttons
     } else if (input.kind == tavo::InputKind::Choice) {
         built.list = new QComboBox(this);
         built.list->setObjectName(name);
@@ -85,6 +147,23 @@ void DescribedPage::buildInput(int index, Controls controls)
             sendBackAfter(index);
             recompute();
         });
+        if (input.editable) {
+            // A typed text that names an entry chooses it; any other chooses nothing.
+            built.list->setEditable(true);
+            built.list->setInsertPolicy(QComboBox::NoInsert);
+            built.list->setCompleter(nullptr);
+            built.list->lineEdit()->setObjectName(name + QStringLiteral("Edit"));
+            connect(built.list, &QComboBox::editTextChanged, this,
+                    [this, index](const QString& text) {
+                        QComboBox* list = m_inputs[size_t(index)].list;
+                        const int named = list->findText(text, Qt::MatchFixedString);
+                        if (named >= 0 && named != list->currentIndex()) {
+                            const QSignalBlocker quiet(list);
+                            list->setCurrentIndex(named);
+                        }
+                        recompute();
+                    });
+        }
     } else {
         built.boxes = new ChoiceBoxes(input, this);
         connect(built.boxes, &ChoiceBoxes::clicked, this,
@@ -94,6 +173,20 @@ void DescribedPage::buildInput(int index, Controls controls)
     built.label = new QLabel(UiText(input.label), this);
     built.label->setObjectName(name + QStringLiteral("Label"));
     built.label->setBuddy(control(index));
+}
+
+void DescribedPage::buildListBox()
+{
+    if (m_calculator.listLabel.empty()) {
+        return;
+    }
+    m_listBox = new QListWidget(this);
+    m_listBox->setObjectName(QStringLiteral("listBox"));
+    const DialogUnits du(this);
+    m_listBox->setItemDelegate(new TabStopDelegate({du.x(28), du.x(80)}, m_listBox));
+    m_listBox->setAccessibleName(QString::fromStdString(tavo::SpokenName(m_calculator.listLabel)));
+    m_listBoxLabel = new QLabel(UiText(m_calculator.listLabel), this);
+    m_listBoxLabel->setBuddy(m_listBox);
 }
 
 void DescribedPage::buildResults()
@@ -254,6 +347,10 @@ tavo::InputValues DescribedPage::values()
         const InputControls& built = m_inputs[size_t(i)];
         if (built.field) {
             values.push_back({ToWindows1252(built.field->text())});
+        } else if (built.list && m_calculator.inputs[size_t(i)].editable) {
+            const QString text = built.list->currentText();
+            const int named = built.list->findText(text, Qt::MatchFixedString);
+            values.push_back({ToWindows1252(text), named});
         } else if (built.list) {
             values.push_back({{}, built.list->currentIndex()});
         } else if (built.boxes) {
@@ -338,7 +435,34 @@ void DescribedPage::display(const tavo::Outcome& outcome)
             m_results[r]->setAccessibleName(QString::fromStdString(value.name));
         }
     }
+    if (m_listBox) {
+        QStringList lines;
+        for (const std::string& line : outcome.list) {
+            lines.append(FromWindows1252(line));
+        }
+        QStringList shown;
+        for (int i = 0; i < m_listBox->count(); ++i) {
+            shown.append(m_listBox->item(i)->text());
+        }
+        if (shown != lines) {
+            m_listBox->clear();
+            m_listBox->addItems(lines);
+            m_listBox->scrollToBottom();
+        }
+    }
+    for (int i = 0; i < outcome.beeps; ++i) {
+        context().services->sounds->beep();
+    }
     setReport(outcome.report);
+    m_outcome = outcome;
+}
+
+void DescribedPage::setInput(std::string_view name, std::string_view value)
+{
+    const int index = m_calculator.inputIndex(name);
+    if (index >= 0) {
+        setValue(index, value);
+    }
 }
 
 void DescribedPage::open()

@@ -20,6 +20,7 @@ class ChoiceBoxes;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class ValueField;
 
 class DescribedPage : public CalculatorPage
@@ -51,6 +52,11 @@ public:
     int resultCount() const { return static_cast<int>(m_results.size()); }
     QLineEdit* result(int index) const { return m_results[size_t(index)]; }
     QLabel* resultLabel(int index) const { return m_resultLabels[size_t(index)]; }
+    // The list box of a calculator that collects selections, with its label; null otherwise.
+    QListWidget* listBox() const { return m_listBox; }
+    QLabel* listBoxLabel() const { return m_listBoxLabel; }
+    // What the last recompute gave.
+    const tavo::Outcome& outcome() const { return m_outcome; }
 
     // Shown, hidden or disabled with the input, as its label is: the signs and bars of a layout.
     void attach(QWidget* part, std::string_view input);
@@ -75,6 +81,10 @@ protected:
     virtual void display(const tavo::Outcome& outcome);
     // The first field of the cycle takes the focus, and Enter goes on from there.
     void focusFirst();
+    // Whether a spinner may step its field now.
+    virtual bool spinnerAllowed() const { return true; }
+    // An input set as the page's own commands set it, without a recompute.
+    void setInput(std::string_view name, std::string_view value);
 
     void activatePage() override;
     void resetPage() override;
@@ -93,6 +103,7 @@ private:
 
     void buildInput(int index, Controls controls);
     void buildResults();
+    void buildListBox();
     void setValue(int index, std::string_view value);
     // A list filled with its entries for the inputs before it, as they stand.
     std::span<const tavo::Option> refill(int index);
@@ -115,6 +126,9 @@ private:
     std::vector<tavo::Presence> m_presence;
     std::vector<QLineEdit*> m_results;
     std::vector<QLabel*> m_resultLabels;
+    QListWidget* m_listBox = nullptr;
+    QLabel* m_listBoxLabel = nullptr;
+    tavo::Outcome m_outcome;
     std::vector<int> m_cycle;
     int m_nextFocus = 0;
     bool m_recomputing = false;

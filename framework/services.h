@@ -31,6 +31,9 @@ public:
     // path, or empty when the user cancelled. It asks nothing about a file that exists: the
     // writer decides that.
     virtual QString saveFileName(QWidget* parent, const QString& initialName) = 0;
+    // The conduit and box pages' notice of a selection with no conductors or no area, shown
+    // modally until the user presses OK.
+    virtual void invalidSelection(QWidget* parent) = 0;
 };
 
 class Sounds
@@ -40,6 +43,8 @@ public:
     // Plays a sound file shipped with the program; the default beep when it cannot be found.
     virtual void play(const QString& fileName) = 0;
     virtual void beep() = 0;
+    // The system's exclamation sound, that goes with a refused entry.
+    virtual void exclamation() = 0;
 };
 
 // What the print dialog is asked to offer.

@@ -95,8 +95,16 @@ void ValueField::setNumber(double value)
 
 void ValueField::step(tavo::ScrollCode code)
 {
-    const auto next = tavo::StepValue(tavo::ParseNumber(m_text.toStdString()), code, m_limits);
-    if (next) {
+    const std::string text = m_text.toStdString();
+    const double value = m_limits.whole ? tavo::ReadWholeNumber(text) : tavo::ParseNumber(text);
+    const auto next = tavo::StepValue(value, code, m_limits);
+    if (!next) {
+        return;
+    }
+    if (m_limits.whole) {
+        m_text = QString::number(static_cast<long>(*next));
+        writeControl();
+    } else {
         setNumber(*next);
     }
 }

@@ -2,6 +2,8 @@
 
 // What the conduit and box pages print as their selection report.
 
+#include "calculator.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -15,15 +17,14 @@ struct SelectionLine
     QString insulation;
 };
 
-// The page's list of selected conductors: at most 50 lines, each text at most 99 characters.
+// The page's list of selected conductors: every line added, each text at most 99 characters.
+// The report continues on further pages, so no selection is dropped.
 class SelectionPrintList
 {
 public:
-    static constexpr int kMaxLines = 50;
     static constexpr int kMaxText = 99;
 
-    // False when the list is full.
-    bool add(const SelectionLine& line);
+    void add(const SelectionLine& line);
     void clear() { m_lines.clear(); }
     int count() const { return static_cast<int>(m_lines.size()); }
     const std::vector<SelectionLine>& lines() const { return m_lines; }
@@ -49,4 +50,6 @@ struct PrintLayout
 
     // Every text cut to its limit.
     PrintLayout limited() const;
+    // The layout of a page's selection report.
+    static PrintLayout From(const tavo::SelectionSheet& sheet);
 };

@@ -23,7 +23,7 @@ TEST(Catalogue, EveryCalculatorOnceInTheCommandLinesOrder)
     const std::vector<std::string_view> expected = {
         "amps.er",  "amps.pe",   "amps.pr", "volts.rxi", "volts.pi", "volts.pr",   "watts.ei",
         "watts.ri", "watts.er",  "ohms.ei", "ohms.ep",   "ohms.pi",  "motor.amps", "motor.hp",
-        "xformer",  "motordata", "ground",  "ampacity",  "voltdrop"};
+        "xformer",  "motordata", "ground",  "ampacity",  "voltdrop", "conduit",    "boxfill"};
     EXPECT_EQ(names, expected);
     EXPECT_EQ(FindCalculator("volts.xyz"), nullptr);
 }
@@ -45,6 +45,9 @@ TEST(Catalogue, EveryDescriptionIsComplete)
             if (input.isField()) {
                 EXPECT_TRUE(input.options.empty());
                 EXPECT_LE(input.limits.lower, input.limits.upper);
+            } else if (input.kind == InputKind::Collected) {
+                EXPECT_TRUE(input.check) << input.name;
+                EXPECT_EQ(input.check(input.opening), "") << input.name;
             } else {
                 EXPECT_GE(input.optionIndex(input.opening), 0) << input.name;
                 if (input.reset) {

@@ -251,7 +251,8 @@ INSTANTIATE_TEST_SUITE_P(Errors, CliErrorTest, testing::Values(
     ErrorCase{"UnknownCalculator", {"amps.xy"},
               "unknown calculator \"amps.xy\"; valid calculators: amps.er, amps.pe, amps.pr, "
               "volts.rxi, volts.pi, volts.pr, watts.ei, watts.ri, watts.er, ohms.ei, ohms.ep, "
-              "ohms.pi, motor.amps, motor.hp, xformer, motordata, ground, ampacity, voltdrop"},
+              "ohms.pi, motor.amps, motor.hp, xformer, motordata, ground, ampacity, voltdrop, conduit, "
+              "boxfill"},
     ErrorCase{"AluminumHasNoFourteen", {"voltdrop", "size=# 14", "conductor=aluminum"},
               "invalid size \"# 14\" for voltdrop; valid choices: # 12, # 10, # 8, # 6, # 4, # 3, "
               "# 2, # 1, 0, 00, 000, 0000, 250 Mill, 300 Mill, 350 Mill, 400 Mill, 500 Mill, "
@@ -336,7 +337,10 @@ TEST(Cli, HostileTextsAreRefusedOrReadCleanly)
                 ASSERT_GE(outcome.status, 0) << "crashed or hung";
                 EXPECT_TRUE(tavo::IsValidUtf8(outcome.out));
                 EXPECT_TRUE(tavo::IsValidUtf8(outcome.err));
-                if (Refused(text) || (!input.isField() && input.optionIndex(text) < 0)) {
+                const bool noChoice =
+                    input.isChoice() && !input.editable && input.optionIndex(text) < 0;
+                const bool unreadable = input.check && !input.check(text).empty();
+                if (Refused(text) || noChoice || unreadable) {
                     EXPECT_EQ(outcome.status, 2);
                     EXPECT_EQ(outcome.out, "");
                     EXPECT_EQ(std::count(outcome.err.begin(), outcome.err.end(), '\n'), 1);

@@ -5,8 +5,10 @@
 #include "describedpages.h"
 #include "reporttexts.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QListWidget>
 #include <QProcess>
 
 using namespace PageDriver;
@@ -60,9 +62,11 @@ void CliAgreementTest::sameTexts_data()
         Inputs all;
         int n = 0;
         for (const tavo::Input& input : calculator->inputs) {
-            const QString text =
-                input.isField() ? QString::number(7 + 31 * n++) : UiText(input.options.back().name);
-            all.append({UiText(input.name), text});
+            if (input.isField()) {
+                all.append({UiText(input.name), QString::number(7 + 31 * n++)});
+            } else if (input.isChoice()) {
+                all.append({UiText(input.name), UiText(input.options.back().name)});
+            }
         }
         QTest::addRow("%s all set", qPrintable(name)) << name << all;
     }
@@ -108,6 +112,26 @@ void CliAgreementTest::sameTexts_data()
         << "voltdrop" << Inputs{{"mode", "3"}, {"length", "400"}, {"amps", "30"}, {"volts", "208"}};
     QTest::newRow("voltdrop no volts")
         << "voltdrop" << Inputs{{"volts", "0"}, {"length", "100"}, {"pf", "150"}};
+    QTest::newRow("conduit selections")
+        << "conduit"
+        << Inputs{{"conduit", "Rigid Metal"},
+                  {"add", "5,14,THHN;12,12,THW;120,10,THHN;0,8,RHH"},
+                  {"wire", "8"},
+                  {"insulation", "XHHW"},
+                  {"count", "3"}};
+    QTest::newRow("conduit too many") << "conduit"
+                                      << Inputs{{"add", "3,1000 Mill,RHH"},
+                                                {"wire", "1000 Mill"},
+                                                {"insulation", "RHH"},
+                                                {"count", "1"}};
+    QTest::newRow("conduit EB gaps")
+        << "conduit" << Inputs{{"conduit", "PVC Type EB"}, {"wire", "500 Mill"}, {"count", "2"}};
+    QTest::newRow("boxfill selections") << "boxfill"
+                                        << Inputs{{"box", "4-11/16 x 2-1/8 Square"},
+                                                  {"add", "3,14;120,10"},
+                                                  {"wire", "6"},
+                                                  {"count", "2"}};
+    QTest::newRow("boxfill typed wire") << "boxfill" << Inputs{{"wire", "7"}, {"count", "2"}};
     QTest::newRow("motordata 7-1/2 at 460")
         << "motordata" << Inputs{{"hp", "7-1/2"}, {"volts", "460"}};
 }
@@ -128,6 +152,18 @@ void CliAgreementTest::sameTexts()
     for (auto result = results.begin(); result != results.end(); ++result) {
         QVERIFY2(shown.contains(result.key()), qPrintable(result.key()));
         QCOMPARE(shown[result.key()], result.value().toString());
+    }
+    // The list box holds the lines the command line lists.
+    if (cli.contains("list")) {
+        QStringList lines;
+        for (const QJsonValue line : cli["list"].toArray()) {
+            lines.append(line.toString());
+        }
+        QStringList shown;
+        for (int i = 0; i < page->listBox()->count(); ++i) {
+            shown.append(page->listBox()->item(i)->text());
+        }
+        QCOMPARE(shown, lines);
     }
     // Every result shown on a colour, on the colour the command line names.
     const QJsonObject colours = cli["colors"].toObject();

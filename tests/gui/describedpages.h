@@ -84,7 +84,11 @@ inline ChoiceBoxes* BoxesOf(DescribedPage* page, std::string_view input)
 // Chooses an option of a list or a row of boxes by its name, as a click would.
 inline void Choose(DescribedPage* page, const tavo::Input& input, const QString& option)
 {
-    if (QComboBox* list = page->list(input.name)) {
+    if (QComboBox* list = page->list(input.name); list && list->isEditable()) {
+        list->lineEdit()->setFocus();
+        list->lineEdit()->selectAll();
+        QTest::keyClicks(list->lineEdit(), option);
+    } else if (list) {
         // A list holds the entries for the choices above it, which may differ from the opening.
         const int index = list->findText(option, Qt::MatchFixedString);
         QVERIFY2(index >= 0, qPrintable(option));
@@ -96,15 +100,42 @@ inline void Choose(DescribedPage* page, const tavo::Input& input, const QString&
     }
 }
 
-// Sets the inputs as a user does: the choices first, in the page's order, then the fields that
-// are in use typed, then Enter.
+// Adds selections as a user does on the Conduit and Boxes tabs: for each "COUNT,WIRE[,INSULATION]"
+// the wire and insulation chosen, the count typed, and the page's add button clicked.
+inline void AddSelections(DescribedPage* page, const QString& collected)
+{
+    for (const QString& entry : collected.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QStringList fields = entry.split(QLatin1Char(','));
+        const char* names[] = {"count", "wire", "insulation"};
+        for (int i = 1; i < fields.size(); ++i) {
+            const tavo::Calculator& calculator = page->calculator();
+            Choose(page, calculator.inputs[size_t(calculator.inputIndex(names[i]))], fields[i]);
+        }
+        Type(page->field("count"), fields[0]);
+        for (QPushButton* add : page->findChildren<QPushButton*>()) {
+            if (add->objectName() == QLatin1String("moreConductors") ||
+                add->objectName() == QLatin1String("addSelection")) {
+                add->click();
+            }
+        }
+    }
+}
+
+// Sets the inputs as a user does: the selections added, the choices, in the page's order, then
+// the fields that are in use typed, then Enter.
 inline void Enter(ProgramUnderTest& program, DescribedPage* page,
                   const QList<QPair<QString, QString>>& inputs)
 {
     const tavo::Calculator& calculator = page->calculator();
+    for (const auto& [name, text] : inputs) {
+        const int index = calculator.inputIndex(name.toStdString());
+        if (index >= 0 && calculator.inputs[size_t(index)].kind == tavo::InputKind::Collected) {
+            AddSelections(page, text);
+        }
+    }
     for (const tavo::Input& input : calculator.inputs) {
         for (const auto& [name, text] : inputs) {
-            if (name.toStdString() == input.name && !input.isField()) {
+            if (name.toStdString() == input.name && input.isChoice()) {
                 Choose(page, input, text);
             }
         }

@@ -268,7 +268,7 @@ void MainWindowTest::historiesPrintsNoScreenAndPlaceholdersHaveNoReport()
     QTest::mouseClick(program.window().findChild<QPushButton*>("printScreen"), Qt::LeftButton);
     QVERIFY(program.printers.requests.isEmpty());
     // A calculator not built yet has no report to hand over, and says so.
-    program.openTab(Tabs::Boxes);
+    program.openTab(Tabs::Conversions);
     SendPageMessage(&program.window(), PageMessages::Registered(PageMessages::kSaveReport), 1,
                     PageMessages::kAddToHistories);
     QCOMPARE(program.prompts.messages, QStringList{"Nothing to save or add!"});
@@ -334,9 +334,9 @@ void MainWindowTest::helpOpensContents()
     QCOMPARE(help->browser()->source().toString(), QStringLiteral("qrc:/help/index.html"));
     QVERIFY(help->browser()->toPlainText().contains("Contents"));
     // Every page the contents link to exists.
-    for (const char* page : {"mainwindow", "numbers", "amps", "reports", "volts", "watts",
-                             "resistance", "motor", "xformer", "motordata", "ground", "ampacity",
-                             "voltdrop"}) {
+    for (const char* page :
+         {"mainwindow", "numbers", "amps", "reports", "volts", "watts", "resistance", "motor",
+          "xformer", "motordata", "ground", "ampacity", "voltdrop"}) {
         help->browser()->setSource(QUrl(QStringLiteral("qrc:/help/%1.html").arg(page)));
         QVERIFY2(help->browser()->toPlainText().size() > 200, page);
     }

@@ -26,6 +26,7 @@ public:
     bool question(QWidget* parent, const QString& text) override;
     // Answers with the next of `fileNames` (empty: the user cancels) and records the initial name.
     QString saveFileName(QWidget* parent, const QString& initialName) override;
+    void invalidSelection(QWidget*) override { ++invalidSelections; }
 
     QStringList messages;
     QStringList warnings;
@@ -33,6 +34,7 @@ public:
     QList<bool> answers;
     QStringList fileNames;
     QStringList initialNames;
+    int invalidSelections = 0;
 };
 
 // Prints to a PDF file at a fixed resolution, as if the user had chosen it in the print dialog;
@@ -54,6 +56,7 @@ class RecordingSounds : public Sounds
 public:
     void play(const QString& fileName) override { played.append(fileName); }
     void beep() override { played.append(QStringLiteral("beep")); }
+    void exclamation() override { played.append(QStringLiteral("SystemExclamation")); }
 
     QStringList played;
 };
