@@ -291,3 +291,30 @@ TEST(FormatNumber, NeverLongerThanAFewDozenCharacters)
 }
 
 }  // namespace
+
+// A typed count: a whole number held to 0..65535, never wrapped around.
+TEST(ReadWholeNumber, CountsAsTyped)
+{
+    const std::pair<const char*, unsigned> cases[] = {
+        {"0", 0},
+        {"12", 12},
+        {" 7 ", 7},
+        {"+3", 3},
+        {"65535", 65535},
+        {"65536", 65535},
+        {"99999999999999999999", 65535},
+        {"-5", 0},
+        {"-0", 0},
+        {"", 0},
+        {"   ", 0},
+        {"abc", 0},
+        {"12abc", 0},
+        {"2.5", 0},
+        {"1e3", 0},
+        {"+", 0},
+        {"1 2", 0},
+    };
+    for (const auto& [text, count] : cases) {
+        EXPECT_EQ(tavo::ReadWholeNumber(text), count) << '"' << text << '"';
+    }
+}

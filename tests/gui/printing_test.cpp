@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 #include "pagetable.h"
+#include "pdfwords.h"
 #include "reportprinter.h"
 #include "screenprinter.h"
 #include "testsupport.h"
@@ -16,85 +17,6 @@
 #include <QTest>
 
 namespace {
-
-struct Word
-{
-    int page = 0;
-    double x = 0;
-    double y = 0;
-    QString text;
-};
-
-QString Run(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-bool HavePoppler()
-{
-    return !QStandardPaths::findExecutable("pdftotext").isEmpty() &&
-           !QStandardPaths::findExecutable("pdfimages").isEmpty();
-}
-
-// Every word of the PDF with its page and top-left position in points.
-QList<Word> Words(const QString& pdf)
-{
-    const QString html = Run("pdftotext", {"-bbox", pdf, "-"});
-    QList<Word> words;
-    int page = 0;
-    static const QRegularExpression tag(
-        R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="[\d.]+">([^<]*)</word>)re");
-    auto it = tag.globalMatch(html);
-    while (it.hasNext()) {
-        const auto match = it.next();
-        if (match.captured(0).startsWith("<page")) {
-            ++page;
-            continue;
-        }
-        words.append(
-            {page, match.captured(1).toDouble(), match.captured(2).toDouble(), match.captured(3)});
-    }
-    return words;
-}
-
-QList<Word> Find(const QList<Word>& words, const QString& text)
-{
-    QList<Word> found;
-    for (const Word& word : words) {
-        if (word.text == text) {
-            found.append(word);
-        }
-    }
-    return found;
-}
-
-int PageCount(const QString& pdf)
-{
-    const QString info = Run("pdfinfo", {pdf});
-    static const QRegularExpression pages(R"(Pages:\s+(\d+))");
-    return pages.match(info).captured(1).toInt();
-}
-
-// The printer font's line height and character width, as the report printer measures them.
-struct Metrics
-{
-    double lineHeight;
-    double charWidth;
-};
-
-Metrics PrinterMetrics(int resolution)
-{
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setResolution(resolution);
-    const QFontMetrics metrics(QFont(), &printer);
-    const double toPoints = 72.0 / resolution;
-    return {(metrics.height() + metrics.leading()) * toPoints,
-            metrics.averageCharWidth() * toPoints};
-}
 
 PrintLayout SampleLayout()
 {
