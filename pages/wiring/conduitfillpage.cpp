@@ -95,6 +95,7 @@ void ConduitFillPage::display(const tavo::Outcome& outcome)
         m_tooMany = new TooManyConductorsDialog(this);
         connect(m_tooMany, &TooManyConductorsDialog::resetClicked, this,
                 &ConduitFillPage::resetPage);
+        m_tooMany->move(window()->geometry().center() - m_tooMany->rect().center());
         m_tooMany->show();
     }
 }
