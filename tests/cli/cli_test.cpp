@@ -199,7 +199,23 @@ INSTANTIATE_TEST_SUITE_P(Conductors, CliJsonTest, testing::Values(
         R"j("% Neutral Volt Drop": "15.37819", "Lowest Voltage": "152.59914"}, "colors": {"Line To Line": "cyan", )j"
         R"j("% Line Volt Drop": "red", "Line To Neutral": "cyan", "% Neutral Volt Drop": "red", "Lowest Voltage": "cyan"}, )j"
         R"j("report": {"header": "VOLTAGE DROP", "body": "PHASE=3 VOLTS=208 WIRE=Uncoated Copper LENGTH=400 AMPS=30 )j"
-        R"j(SIZE=# 14 LOWEST=152.59914", "trailer": " "}})j"}
+        R"j(SIZE=# 14 LOWEST=152.59914", "trailer": " "}})j"},
+    // The selections added first, one refused as on the page; the too-many warning.
+    JsonCase{"ConduitTooMany", {"conduit", "--json", "conduit=emt", "add=3,1000 Mill,RHH;0,14,THHN",
+                                "wire=1000 Mill", "insulation=RHH", "count=1"},
+        R"j({"calculator": "conduit", "inputs": {"conduit": "EMT", "wire": "1000 Mill", "insulation": "RHH", )j"
+        R"j("count": "1", "add": "3,1000 Mill,RHH;0,14,THHN"}, "results": {"% Fill": "40", )j"
+        R"j("Current Selection Area": "1.7719", "Total Selection Area": "7.0876", "Conduit Size": "None", )j"
+        R"j("Conduit Usable Area": "Too Many Wires"}, "colors": {"Conduit Size": "cyan"}, )j"
+        R"j("list": ["    3\t  #1000 Mill\t  RHH"], "warning": "Too Many Conductors Have Been Selected!", )j"
+        R"j("report": {"header": "MINIMUM CONDUIT SIZE", "body": "WIRE AREA TOTAL = 7.0876  MINIMUM CONDUIT SIZE = None", )j"
+        R"j("trailer": " "}})j"},
+    JsonCase{"BoxFill", {"boxfill", "--json", "add=3,14;2,6", "box=8", "wire=12", "count=2"},
+        R"j({"calculator": "boxfill", "inputs": {"box": "4-11/16 x 2-1/8 Square", "wire": "12", "count": "2", )j"
+        R"j("add": "3,14;2,6"}, "results": {"Min. Standard Box Capacity": "42.0", "Current Selection": "4.5", )j"
+        R"j("Minimum Box Size CUIN": "20.5"}, "colors": {"Minimum Box Size CUIN": "cyan"}, )j"
+        R"j("list": ["    3        #14", "    2        #6"], "warning": null, "report": {"header": )j"
+        R"j("MINIMUM BOX SIZE CALCULATION     ", "body": "MINIMUM BOX SIZE=20.5 Cu. Inch", "trailer": " "}})j"}
 ), [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
@@ -257,6 +273,8 @@ INSTANTIATE_TEST_SUITE_P(Errors, CliErrorTest, testing::Values(
               "invalid size \"# 14\" for voltdrop; valid choices: # 12, # 10, # 8, # 6, # 4, # 3, "
               "# 2, # 1, 0, 00, 000, 0000, 250 Mill, 300 Mill, 350 Mill, 400 Mill, 500 Mill, "
               "600 Mill, 750 Mill, 1000 Mill"},
+    ErrorCase{"ConduitSelectionUnread", {"conduit", "add=3,14"},
+              "invalid add \"3,14\" for conduit: each selection is COUNT,WIRE,INSULATION"},
     ErrorCase{"NoCoatedCopperInAc", {"voltdrop", "conductor=coated copper"},
               "invalid conductor \"coated copper\" for voltdrop; valid choices: Uncoated Copper, "
               "Aluminum"},

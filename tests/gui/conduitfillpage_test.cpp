@@ -3,6 +3,7 @@
 
 #include "conduitfillpage.h"
 #include "describedpages.h"
+#include "invalidselectiondialog.h"
 #include "pdfwords.h"
 
 #include <QLabel>
@@ -31,6 +32,7 @@ private slots:
     void spinnerKeepsTheCount();
     void enterShowsTheWholeCount();
     void printedReportContinuesOnASecondPage();
+    void invalidSelectionNoticeWaitsForOk();
 
 private:
     ConduitFillPage* page() const
@@ -251,6 +253,26 @@ void ConduitFillPageTest::printedReportContinuesOnASecondPage()
     QCOMPARE(required.size(), 1);
     QVERIFY(qAbs(required[0].x - 45 * m.charWidth) < m.charWidth);
     QCOMPARE(Find(words, "PERCENT").size(), 1);
+}
+
+void ConduitFillPageTest::invalidSelectionNoticeWaitsForOk()
+{
+    InvalidSelectionDialog notice(&m_program->window());
+    notice.show();
+    QCOMPARE(notice.windowTitle(), QStringLiteral("Korlath Designs"));
+    QStringList texts;
+    for (const QLabel* line : notice.findChildren<QLabel*>()) {
+        texts.append(line->text());
+    }
+    QCOMPARE(texts, (QStringList{"Invalid Number Of Wires Selected",
+                                 "Or Invalid Insulation For Wire Size", "Please Re-enter"}));
+    QTest::keyClick(&notice, Qt::Key_Escape);
+    QVERIFY(notice.isVisible());
+    QPushButton* ok = notice.findChild<QPushButton*>();
+    QVERIFY(ok);
+    Click(ok);
+    QVERIFY(!notice.isVisible());
+    QCOMPARE(notice.result(), int(QDialog::Accepted));
 }
 
 QTEST_MAIN(ConduitFillPageTest)
