@@ -37,6 +37,7 @@ constexpr auto kBoxOptions = [] {
     return options;
 }();
 constexpr auto kWireOptions = OptionsOf(kWireSizes);
+constexpr Selections::EntryList kEntryLists[] = {{"wire size", kWireOptions}};
 
 enum Index : size_t {
     kBox,
@@ -69,25 +70,14 @@ std::vector<std::string> BoxSelections::lines() const
 
 std::string BoxSelections::Check(std::string_view text)
 {
-    for (const auto& fields : Selections::Split(text)) {
-        if (fields.size() != 2) {
-            return "each selection is COUNT,WIRE";
-        }
-        if (OptionIndex(kWireOptions, fields[1]) < 0) {
-            return "no wire size \"" + fields[1] + "\"";
-        }
-    }
-    return {};
+    return Selections::Refusal(text, kEntryLists);
 }
 
 BoxSelections BoxSelections::Read(std::string_view text)
 {
     BoxSelections selections;
-    if (!Check(text).empty()) {
-        return selections;
-    }
-    for (const auto& fields : Selections::Split(text)) {
-        selections.add(fields[0], OptionIndex(kWireOptions, fields[1]));
+    for (const Selections::Entry& entry : Selections::ReadEntries(text, kEntryLists)) {
+        selections.add(entry.count, entry.chosen[0]);
     }
     return selections;
 }

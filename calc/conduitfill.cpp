@@ -95,6 +95,8 @@ namespace {
 constexpr auto kWireOptions = OptionsOf(ConductorAreaTable::kWireSizes);
 constexpr auto kInsulationOptions = OptionsOf(kInsulations);
 constexpr auto kConduitOptions = OptionsOf(ConduitUsableAreaTable::kConduitTypes);
+constexpr Selections::EntryList kEntryLists[] = {{"wire size", kWireOptions},
+                                                 {"insulation", kInsulationOptions}};
 
 enum Index : size_t {
     kConduit,
@@ -108,29 +110,14 @@ enum Index : size_t {
 
 std::string ConduitSelections::Check(std::string_view text)
 {
-    for (const auto& fields : Selections::Split(text)) {
-        if (fields.size() != 3) {
-            return "each selection is COUNT,WIRE,INSULATION";
-        }
-        if (OptionIndex(kWireOptions, fields[1]) < 0) {
-            return "no wire size \"" + fields[1] + "\"";
-        }
-        if (OptionIndex(kInsulationOptions, fields[2]) < 0) {
-            return "no insulation \"" + fields[2] + "\"";
-        }
-    }
-    return {};
+    return Selections::Refusal(text, kEntryLists);
 }
 
 ConduitSelections ConduitSelections::Read(std::string_view text)
 {
     ConduitSelections selections;
-    if (!Check(text).empty()) {
-        return selections;
-    }
-    for (const auto& fields : Selections::Split(text)) {
-        selections.add(fields[0], OptionIndex(kWireOptions, fields[1]),
-                       OptionIndex(kInsulationOptions, fields[2]));
+    for (const Selections::Entry& entry : Selections::ReadEntries(text, kEntryLists)) {
+        selections.add(entry.count, entry.chosen[0], entry.chosen[1]);
     }
     return selections;
 }

@@ -383,7 +383,8 @@ void DescribedPage::recompute()
 
 tavo::Outcome DescribedPage::evaluate(const tavo::InputValues& values) const
 {
-    return tavo::Evaluate(m_calculator, values);
+    return m_compute ? tavo::Evaluate(m_calculator, values, m_compute)
+                     : tavo::Evaluate(m_calculator, values);
 }
 
 void DescribedPage::display(const tavo::Outcome& outcome)

@@ -11,6 +11,7 @@
 
 #include <QList>
 
+#include <functional>
 #include <initializer_list>
 #include <span>
 #include <string_view>
@@ -73,8 +74,12 @@ public:
 
 protected:
     // One recompute from the values read. A page that collects state of its own (selections
-    // added to a list) passes it to its calculation here.
+    // added to a list) passes it to its calculation here, or names a compute function over it.
     virtual tavo::Outcome evaluate(const tavo::InputValues& values) const;
+    void setCompute(std::function<tavo::Outcome(const tavo::InputValues&)> compute)
+    {
+        m_compute = std::move(compute);
+    }
     // The value of an input that this page shows no control for.
     virtual tavo::InputValue suppliedValue(int index) const;
     // What a recompute shows: the fields' texts, the labels, what is hidden, the results.
@@ -129,6 +134,7 @@ private:
     QListWidget* m_listBox = nullptr;
     QLabel* m_listBoxLabel = nullptr;
     tavo::Outcome m_outcome;
+    std::function<tavo::Outcome(const tavo::InputValues&)> m_compute;
     std::vector<int> m_cycle;
     int m_nextFocus = 0;
     bool m_recomputing = false;

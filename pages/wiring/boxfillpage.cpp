@@ -19,16 +19,14 @@ BoxFillPage::BoxFillPage(const PageContext& context, QWidget* parent)
     : DescribedPage(context, parent, tavo::kBoxFill)
 {
     setObjectName(QStringLiteral("boxFillPage"));
+    setCompute([this](const tavo::InputValues& values) {
+        return tavo::ComputeBoxFill(values, m_selections);
+    });
     const DialogUnits du(this);
     m_add = new QPushButton(tr("&Add Selection"), this);
     m_add->setObjectName(QStringLiteral("addSelection"));
-    m_print = new QPushButton(tr("&Print"), this);
-    m_print->setObjectName(QStringLiteral("print"));
+    m_print = MakePrintButton(this);
     connect(m_add, &QPushButton::clicked, this, &BoxFillPage::addSelection);
-    connect(m_print, &QPushButton::clicked, this, [this] {
-        PrintSelections(this, this->context(), *outcome().sheet);
-        recompute();
-    });
 
     // The standard box, for reference only.
     auto* reference = new QGroupBox(tr("Standard Box Reference"), this);
@@ -74,13 +72,6 @@ BoxFillPage::BoxFillPage(const PageContext& context, QWidget* parent)
     page->addSpacing(du.y(4));
     page->addLayout(columns, 1);
     open();
-}
-
-tavo::Outcome BoxFillPage::evaluate(const tavo::InputValues& values) const
-{
-    return tavo::Evaluate(calculator(), values, [this](const tavo::InputValues& read) {
-        return tavo::ComputeBoxFill(read, m_selections);
-    });
 }
 
 void BoxFillPage::addSelection()

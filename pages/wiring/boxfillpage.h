@@ -18,7 +18,6 @@ public:
     const tavo::BoxSelections& selections() const { return m_selections; }
 
 protected:
-    tavo::Outcome evaluate(const tavo::InputValues& values) const override;
     void resetPage() override;
     void enterKey() override;
 

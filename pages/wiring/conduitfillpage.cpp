@@ -20,16 +20,14 @@ ConduitFillPage::ConduitFillPage(const PageContext& context, QWidget* parent)
     : DescribedPage(context, parent, tavo::kConduitFill)
 {
     setObjectName(QStringLiteral("conduitFillPage"));
+    setCompute([this](const tavo::InputValues& values) {
+        return tavo::ComputeConduitFill(values, m_selections);
+    });
     const DialogUnits du(this);
     m_more = new QPushButton(tr("M&ore Conductors"), this);
     m_more->setObjectName(QStringLiteral("moreConductors"));
-    m_print = new QPushButton(tr("&Print"), this);
-    m_print->setObjectName(QStringLiteral("print"));
+    m_print = MakePrintButton(this);
     connect(m_more, &QPushButton::clicked, this, &ConduitFillPage::addSelection);
-    connect(m_print, &QPushButton::clicked, this, [this] {
-        PrintSelections(this, this->context(), *outcome().sheet);
-        recompute();
-    });
 
     // The current selection and the conduit across the top, each list under its label.
     auto* selection = new QGridLayout;
@@ -77,13 +75,6 @@ ConduitFillPage::ConduitFillPage(const PageContext& context, QWidget* parent)
     page->addSpacing(du.y(4));
     page->addLayout(lower, 1);
     open();
-}
-
-tavo::Outcome ConduitFillPage::evaluate(const tavo::InputValues& values) const
-{
-    return tavo::Evaluate(calculator(), values, [this](const tavo::InputValues& read) {
-        return tavo::ComputeConduitFill(read, m_selections);
-    });
 }
 
 void ConduitFillPage::display(const tavo::Outcome& outcome)

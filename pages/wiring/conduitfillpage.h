@@ -24,7 +24,6 @@ public:
     TooManyConductorsDialog* tooManyWarning() const { return m_tooMany.data(); }
 
 protected:
-    tavo::Outcome evaluate(const tavo::InputValues& values) const override;
     void display(const tavo::Outcome& outcome) override;
     bool spinnerAllowed() const override { return !m_tooMany; }
     void resetPage() override;

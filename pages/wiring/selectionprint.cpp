@@ -1,10 +1,21 @@
 #include "selectionprint.h"
 
+#include "describedpage.h"
 #include "printlayout.h"
 #include "reportprinter.h"
 
-void PrintSelections(QWidget* owner, const PageContext& context, const tavo::SelectionSheet& sheet)
+#include <QCoreApplication>
+#include <QPushButton>
+
+QPushButton* MakePrintButton(DescribedPage* page)
 {
-    ReportPrinter printer(*context.services->printers, *context.services->prompts);
-    printer.Print(owner, PrintLayout::From(sheet));
+    auto* button = new QPushButton(QCoreApplication::translate("DescribedPage", "&Print"), page);
+    button->setObjectName(QStringLiteral("print"));
+    QObject::connect(button, &QPushButton::clicked, page, [page] {
+        const AppServices& services = *page->context().services;
+        ReportPrinter printer(*services.printers, *services.prompts);
+        printer.Print(page, PrintLayout::From(*page->outcome().sheet));
+        page->recompute();
+    });
+    return button;
 }

@@ -5,6 +5,9 @@
 #include "calculator.h"
 #include "services.h"
 
-class QWidget;
+class DescribedPage;
+class QPushButton;
 
-void PrintSelections(QWidget* owner, const PageContext& context, const tavo::SelectionSheet& sheet);
+// The page's "Print" button: the report of its last recompute, then a recompute as after any
+// command.
+QPushButton* MakePrintButton(DescribedPage* page);

@@ -33,14 +33,7 @@ private:
         return qobject_cast<BoxFillPage*>(m_program->window().page(Tabs::Boxes));
     }
     QStringList results() const { return ResultTexts(page()); }
-    QStringList lines() const
-    {
-        QStringList lines;
-        for (int i = 0; i < page()->listBox()->count(); ++i) {
-            lines.append(page()->listBox()->item(i)->text());
-        }
-        return lines;
-    }
+    QStringList lines() const { return ListLines(page()); }
     void add(const QString& count, const QString& wire) const
     {
         AddSelections(page(), count + QLatin1Char(',') + wire);

@@ -159,11 +159,7 @@ void CliAgreementTest::sameTexts()
         for (const QJsonValue line : cli["list"].toArray()) {
             lines.append(line.toString());
         }
-        QStringList shown;
-        for (int i = 0; i < page->listBox()->count(); ++i) {
-            shown.append(page->listBox()->item(i)->text());
-        }
-        QCOMPARE(shown, lines);
+        QCOMPARE(ListLines(page), lines);
     }
     // Every result shown on a colour, on the colour the command line names.
     const QJsonObject colours = cli["colors"].toObject();

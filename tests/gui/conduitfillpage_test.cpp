@@ -40,14 +40,7 @@ private:
         return qobject_cast<ConduitFillPage*>(m_program->window().page(Tabs::Conduit));
     }
     QStringList results() const { return ResultTexts(page()); }
-    QStringList lines() const
-    {
-        QStringList lines;
-        for (int i = 0; i < page()->listBox()->count(); ++i) {
-            lines.append(page()->listBox()->item(i)->text());
-        }
-        return lines;
-    }
+    QStringList lines() const { return ListLines(page()); }
     // Chooses the current selection and clicks More Conductors.
     void add(const QString& count, const QString& wire, const QString& insulation) const
     {

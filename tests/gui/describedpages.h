@@ -12,6 +12,7 @@
 #include "pagewidgets.h"
 
 #include <QComboBox>
+#include <QListWidget>
 #include <QMap>
 
 namespace PageDriver {
@@ -180,6 +181,16 @@ inline QStringList ResultTexts(const DescribedPage* page)
         texts.append(page->result(i)->text());
     }
     return texts;
+}
+
+// The lines of a page's list box.
+inline QStringList ListLines(const DescribedPage* page)
+{
+    QStringList lines;
+    for (int i = 0; i < page->listBox()->count(); ++i) {
+        lines.append(page->listBox()->item(i)->text());
+    }
+    return lines;
 }
 
 // The results the page shows, by their spoken names.
