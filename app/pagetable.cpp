@@ -4,12 +4,12 @@
 #include "ampspage.h"
 #include "boxfillpage.h"
 #include "conduitfillpage.h"
+#include "conversionspage.h"
 #include "groundpage.h"
 #include "historiespage.h"
 #include "horsepowerpage.h"
 #include "motordatapage.h"
 #include "ohmslawpages.h"
-#include "placeholderpage.h"
 #include "transformerpage.h"
 #include "voltdroppage.h"
 
@@ -46,17 +46,13 @@ const std::array<TabEntry, Tabs::Count> kTabs = {{
     {QT_TRANSLATE_NOOP("MainWindow", "Ampacity"), QT_TRANSLATE_NOOP("MainWindow", "Wire Ampacity Calculator"), ":/icons/tab10-ampacity.png", Create<AmpacityPage>},
     {QT_TRANSLATE_NOOP("MainWindow", "Volt Drop"), QT_TRANSLATE_NOOP("MainWindow", "Volt Drop Calculator"), ":/icons/tab11-voltdrop.png", Create<VoltDropPage>},
     {QT_TRANSLATE_NOOP("MainWindow", "Histories"), QT_TRANSLATE_NOOP("MainWindow", "Calculation Histories"), ":/icons/tab12-histories.png", Create<HistoriesPage>},
-    {QT_TRANSLATE_NOOP("MainWindow", "Conversions"), QT_TRANSLATE_NOOP("MainWindow", "Conversions"), ":/icons/tab13-conversions.png", nullptr},
+    {QT_TRANSLATE_NOOP("MainWindow", "Conversions"), QT_TRANSLATE_NOOP("MainWindow", "Conversions"), ":/icons/tab13-conversions.png", Create<ConversionsPage>},
 }};
 // clang-format on
 
 CalculatorPage* CreatePage(int index, const PageContext& context, QWidget* parent)
 {
-    const TabEntry& tab = kTabs[size_t(index)];
-    CalculatorPage* page =
-        tab.create ? tab.create(context, parent)
-                   : new PlaceholderPage(context, parent,
-                                         QCoreApplication::translate("MainWindow", tab.toolTip));
+    CalculatorPage* page = kTabs[size_t(index)].create(context, parent);
     page->hide();
     return page;
 }

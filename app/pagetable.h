@@ -36,7 +36,7 @@ struct TabEntry
     const char* label;
     const char* toolTip;
     const char* icon;
-    PageFactory create;  // null: the calculator is not available yet
+    PageFactory create;
 };
 
 extern const std::array<TabEntry, Tabs::Count> kTabs;

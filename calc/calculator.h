@@ -126,10 +126,18 @@ struct Result
 
 // What one input holds: a field's or a collected input's text, or a choice's position in its
 // list (with the typed text of an editable list).
+// How the user last set a field, for the calculators that convert from the box set last.
+enum class Edited {
+    No,
+    Typed,    // typed into and left, or Enter
+    Stepped,  // stepped with its spinner
+};
+
 struct InputValue
 {
     std::string text;
     int choice = 0;
+    Edited edited = Edited::No;
 };
 
 struct Colour
@@ -165,7 +173,7 @@ struct SelectionSheet
     std::string columns;
     std::array<std::string, 3> current;  // count, "#" and wire size, insulation
     std::string currentTest;             // the current line is printed when this reads non-zero
-    std::array<std::array<std::string, 2>, 3> results;  // label and value
+    std::array<std::array<std::string, 2>, 3> results;    // label and value
     std::vector<std::array<std::string, 3>> stored = {};  // count, wire size, insulation
 };
 
@@ -189,6 +197,9 @@ struct Calculator
     std::string_view name;            // on the command line: "amps.pe", "xformer"
     std::string_view summary;         // one line for the command line's list
     std::string_view listLabel = {};  // the label of the page's list box, if it has one
+    // A converter: it writes its results into the fields it did not convert from, so its fields
+    // are results too.
+    bool converts = false;
     std::vector<Input> inputs = {};
     std::vector<Result> results = {};
     // From the values, every held field already inside its limits, to the outcome. It fills what

@@ -4,6 +4,7 @@
 #include "boxfill.h"
 #include "calculator.h"
 #include "conduitfill.h"
+#include "conversions.h"
 #include "ground.h"
 #include "motordata.h"
 #include "transformer.h"
@@ -53,6 +54,10 @@ std::span<const Calculator* const> AllCalculators()
         &kVoltDrop,
         &kConduitFill,
         &kBoxFill,
+        &kConvertTemperature,
+        &kConvertLength,
+        &kConvertMetric,
+        &kConvertCircularMils,
     };
     return kAll;
 }

@@ -159,6 +159,15 @@ Run Calculate(const Calculator& calculator, const std::vector<std::string>& give
                                                                             ? Utf8(outcome.shown[i])
                                                                             : outcome.shown[i]);
     }
+    // A converter's results are its own boxes too: each by its label.
+    if (calculator.converts) {
+        for (size_t i = 0; i < calculator.inputs.size(); ++i) {
+            if (calculator.inputs[i].isField()) {
+                run.results.emplace_back(tavo::SpokenName(outcome.labels[i]),
+                                         Utf8(outcome.shown[i]));
+            }
+        }
+    }
     for (size_t i = 0; i < outcome.results.size(); ++i) {
         const tavo::ResultValue& result = outcome.results[i];
         run.results.emplace_back(result.name, result.text);
@@ -258,6 +267,7 @@ int main(int argc, char** argv)
         given.emplace_back(input.opening);
     }
     std::vector<bool> chosen(calculator.inputs.size(), false);
+    int lastField = -1;
     const std::string inputNames = Joined(InputNames(calculator));
     bool json = false;
     for (size_t i = 1; i < args.size(); ++i) {
@@ -284,6 +294,9 @@ int main(int argc, char** argv)
         const tavo::Input& input = calculator.inputs[size_t(index)];
         given[size_t(index)] = text;
         chosen[size_t(index)] = true;
+        if (input.isField()) {
+            lastField = index;
+        }
         values[size_t(index)].text = tavo::Utf8ToWindows1252(text);
         if (input.check) {
             if (const std::string why = input.check(text); !why.empty()) {
@@ -291,6 +304,10 @@ int main(int argc, char** argv)
                             std::string(calculator.name) + ": " + Printable(why));
             }
         }
+    }
+    // The field given last is the one typed into last, that a converter converts from.
+    if (lastField >= 0) {
+        values[size_t(lastField)].edited = tavo::Edited::Typed;
     }
     // Choices in the order of the inputs: a list's entries depend on the choices before it.
     for (size_t i = 0; i < calculator.inputs.size(); ++i) {

@@ -121,15 +121,23 @@ void DescribedPage::buildInput(int index, Controls controls)
         built.field->edit()->installEventFilter(this);
         m_cycle.push_back(index);
         ValueField* field = built.field;
-        connect(field, &ValueField::focusLost, this, &DescribedPage::recompute);
-        connect(field, &ValueField::spinnerAction, this, [this, field](tavo::ScrollCode code) {
-            if (!spinnerAllowed()) {
-                return;
+        connect(field, &ValueField::focusLost, this, [this, index, field] {
+            // A box typed into and left is what a converter converts from.
+            if (field->edit()->isModified()) {
+                setSource(index, tavo::Edited::Typed);
             }
-            readFields();
-            field->step(code);
             recompute();
         });
+        connect(field, &ValueField::spinnerAction, this,
+                [this, field, index](tavo::ScrollCode code) {
+                    if (!spinnerAllowed()) {
+                        return;
+                    }
+                    readFields();
+                    field->step(code);
+                    setSource(index, tavo::Edited::Stepped);
+                    recompute();
+                });
         if (input.live) {
             connect(field->edit(), &QLineEdit::textEdited, this, &DescribedPage::recompute);
         }
@@ -359,6 +367,9 @@ tavo::InputValues DescribedPage::values()
             values.push_back(suppliedValue(i));
         }
     }
+    if (m_source >= 0) {
+        values[size_t(m_source)].edited = m_sourceEdit;
+    }
     return values;
 }
 
@@ -543,8 +554,16 @@ void DescribedPage::activatePage()
     }
 }
 
+void DescribedPage::setSource(int index, tavo::Edited how)
+{
+    m_source = index;
+    m_sourceEdit = how;
+}
+
 void DescribedPage::resetPage()
 {
+    // What the user set last is set no more: a converter converts from nothing.
+    m_source = -1;
     for (size_t i = 0; i < m_inputs.size(); ++i) {
         if (const auto reset = m_calculator.inputs[i].reset) {
             setValue(int(i), *reset);
@@ -556,6 +575,17 @@ void DescribedPage::resetPage()
 
 void DescribedPage::enterKey()
 {
+    if (m_calculator.converts) {
+        // A converter converts from the box that has the focus, as when it is left; the focus
+        // stays.
+        const int focused = cyclePosition(focusWidget());
+        if (focused >= 0 &&
+            m_inputs[size_t(m_cycle[size_t(focused)])].field->edit()->isModified()) {
+            setSource(m_cycle[size_t(focused)], tavo::Edited::Typed);
+        }
+        recompute();
+        return;
+    }
     if (m_cycle.empty()) {
         return;
     }

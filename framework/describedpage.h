@@ -122,6 +122,8 @@ private:
     // Where a control stands in the Enter cycle; -1 when it is not in it.
     int cyclePosition(const QObject* widget) const;
     bool inCycle(int position) const;
+    // The field the user set last, that a converter converts from.
+    void setSource(int index, tavo::Edited how);
     int nextAfter(int position) const;
     void onBoxClicked(int index, int option);
     const InputControls& controls(std::string_view name) const;
@@ -137,5 +139,7 @@ private:
     std::function<tavo::Outcome(const tavo::InputValues&)> m_compute;
     std::vector<int> m_cycle;
     int m_nextFocus = 0;
+    int m_source = -1;
+    tavo::Edited m_sourceEdit = tavo::Edited::No;
     bool m_recomputing = false;
 };

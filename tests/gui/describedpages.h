@@ -48,6 +48,11 @@ inline const QMap<QString, PagePlace>& DescribedPlaces()
                 }
             } else if (auto* described = qobject_cast<DescribedPage*>(page)) {
                 found[UiText(described->calculator().name)] = {tab, -1};
+            } else {
+                // A page of converters: one described group each.
+                for (const DescribedPage* group : page->findChildren<DescribedPage*>()) {
+                    found[UiText(group->calculator().name)] = {tab, -1};
+                }
             }
         }
         return found;
@@ -64,7 +69,15 @@ inline DescribedPage* OpenDescribed(ProgramUnderTest& program, const QString& ca
         OpenFormula(host, place.formulaTab);
         return host->subPage(place.formulaTab);
     }
-    return qobject_cast<DescribedPage*>(page);
+    if (auto* described = qobject_cast<DescribedPage*>(page)) {
+        return described;
+    }
+    for (DescribedPage* group : page->findChildren<DescribedPage*>()) {
+        if (UiText(group->calculator().name) == calculator) {
+            return group;
+        }
+    }
+    return nullptr;
 }
 
 // The choice boxes of an input: the page's own, or the host's Phase and Watt/Kilo.
@@ -198,7 +211,9 @@ inline QMap<QString, QString> ShownResults(DescribedPage* page)
 {
     QMap<QString, QString> shown;
     for (const QLineEdit* display : ResultsPage(page)->findChildren<QLineEdit*>()) {
-        if (display->isReadOnly() && !display->accessibleName().isEmpty()) {
+        // A converter's boxes are its results too.
+        const bool result = display->isReadOnly() || page->calculator().converts;
+        if (result && !display->accessibleName().isEmpty()) {
             shown[display->accessibleName()] = display->text();
         }
     }

@@ -116,6 +116,14 @@ void DescribedPagesTest::enterWalksTheCycle()
         m_program.finish();
         return;
     }
+    if (page->calculator().converts) {
+        // A converter converts from the box that has the focus, which keeps it.
+        page->field(cycle.first().toStdString())->edit()->setFocus();
+        m_program->pressEnter();
+        QCOMPARE(Focused(), cycle.first());
+        m_program.finish();
+        return;
+    }
     // The first field has the focus; Enter goes round the cycle and back to it.
     QCOMPARE(Focused(), cycle.first());
     for (int step = 1; step <= 2 * cycle.size(); ++step) {
