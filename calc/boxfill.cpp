@@ -68,6 +68,15 @@ std::vector<std::string> BoxSelections::lines() const
     return lines;
 }
 
+std::vector<std::array<std::string, 3>> BoxSelections::printed() const
+{
+    std::vector<std::array<std::string, 3>> lines;
+    for (const Entry& entry : m_entries) {
+        lines.push_back({entry.count, std::string(kWireSizes[size_t(entry.wire)]), ""});
+    }
+    return lines;
+}
+
 std::string BoxSelections::Check(std::string_view text)
 {
     return Selections::Refusal(text, kEntryLists);
@@ -102,10 +111,8 @@ Outcome ComputeBoxFill(const InputValues& values, const BoxSelections& added)
                          .columns = "# WIRES      SIZE",
                          .current = {values[kCount].text, "#" + wireText, ""},
                          .currentTest = currentText,
-                         .results = {{{"REQUIRED BOX SIZE", minimumText}, {"", ""}, {"", ""}}}};
-    for (const BoxSelections::Entry& entry : added.entries()) {
-        sheet.stored.push_back({entry.count, std::string(kWireSizes[size_t(entry.wire)]), ""});
-    }
+                         .results = {{{"REQUIRED BOX SIZE", minimumText}, {"", ""}, {"", ""}}},
+                         .stored = added.printed()};
     outcome.sheet = sheet;
     return outcome;
 }

@@ -78,6 +78,8 @@ public:
     double volume() const { return m_volume; }
     const std::vector<Entry>& entries() const { return m_entries; }
     std::vector<std::string> lines() const;
+    // Count, wire size and no insulation for each, as the selection report prints them.
+    std::vector<std::array<std::string, 3>> printed() const;
 
     // "COUNT,WIRE;...", the wire by text or position: why it cannot be read, or empty.
     static std::string Check(std::string_view text);

@@ -79,6 +79,17 @@ bool ConduitSelections::add(std::string_view countText, int wire, int insulation
     return true;
 }
 
+std::vector<std::array<std::string, 3>> ConduitSelections::printed() const
+{
+    std::vector<std::array<std::string, 3>> lines;
+    for (const Entry& entry : m_entries) {
+        lines.push_back({entry.count,
+                         std::string(ConductorAreaTable::kWireSizes[size_t(entry.wire)]),
+                         std::string(kInsulations[size_t(entry.insulation)])});
+    }
+    return lines;
+}
+
 std::vector<std::string> ConduitSelections::lines() const
 {
     std::vector<std::string> lines;
@@ -161,12 +172,8 @@ Outcome ComputeConduitFill(const InputValues& values, const ConduitSelections& a
         .results = {{{"REQUIRED CONDUIT SIZE", size.name},
                      {"TOTAL WIRE AREA", totalText},
                      {"PERCENT FILL", percentText}}},
+        .stored = added.printed(),
     };
-    for (const ConduitSelections::Entry& entry : added.entries()) {
-        sheet.stored.push_back({entry.count,
-                                std::string(ConductorAreaTable::kWireSizes[size_t(entry.wire)]),
-                                std::string(kInsulations[size_t(entry.insulation)])});
-    }
     outcome.sheet = sheet;
     return outcome;
 }

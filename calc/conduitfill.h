@@ -6,6 +6,7 @@
 #include "calculator.h"
 #include "conduittables.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -60,6 +61,8 @@ public:
     double area() const { return m_area; }
     const std::vector<Entry>& entries() const { return m_entries; }
     std::vector<std::string> lines() const;
+    // Count, wire size and insulation for each, as the selection report prints them.
+    std::vector<std::array<std::string, 3>> printed() const;
 
     // "COUNT,WIRE,INSULATION;...", wire and insulation by text or position: why it cannot be
     // read, or empty.
