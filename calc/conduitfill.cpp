@@ -178,6 +178,16 @@ Outcome ComputeConduitFill(const InputValues& values, const ConduitSelections& a
     return outcome;
 }
 
+namespace {
+
+// On the command line the selections come as text.
+Outcome ComputeFromText(const InputValues& values)
+{
+    return ComputeConduitFill(values, ConduitSelections::Read(values[kAdded].text));
+}
+
+}  // namespace
+
 const Calculator kConduitFill{
     .name = "conduit",
     .summary = "Smallest conduit trade size for the conductors selected",
@@ -212,10 +222,7 @@ const Calculator kConduitFill{
                 {.label = " Total Selection Area"},
                 {.label = "Conduit Size", .coloured = true},
                 {.label = "Conduit Usable Area"}},
-    .compute =
-        [](const InputValues& values) {
-            return ComputeConduitFill(values, ConduitSelections::Read(values[kAdded].text));
-        },
+    .compute = ComputeFromText,
 };
 
 }  // namespace tavo
