@@ -68,13 +68,13 @@ double SelectionArea(unsigned count, int wire, int insulation)
 
 bool ConduitSelections::add(std::string_view countText, int wire, int insulation)
 {
-    const unsigned count = ReadWholeNumber(countText);
-    const double area = SelectionArea(count, wire, insulation);
-    if (!(area > 0)) {
+    const unsigned conductors = ReadWholeNumber(countText);
+    const double selected = SelectionArea(conductors, wire, insulation);
+    if (!(selected > 0)) {
         return false;
     }
-    m_count = std::min(m_count + count, 65535ul);
-    m_area += area;
+    m_count = std::min(m_count + conductors, 65535ul);
+    m_area += selected;
     m_entries.push_back({std::string(countText), wire, insulation});
     return true;
 }
