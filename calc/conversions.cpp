@@ -89,6 +89,43 @@ ReportLines Report(const GroupTexts& t)
             ""};
 }
 
+// What each group's outcome puts in the report.
+void TemperatureTexts(GroupTexts& t, const Outcome& o)
+{
+    t.fahrenheit = o.shown[0];
+    t.celsius = o.shown[1];
+}
+
+void LengthTexts(GroupTexts& t, const Outcome& o)
+{
+    t.mils = o.shown[0];
+    t.millimeters = o.shown[1];
+    t.inches = o.shown[2];
+}
+
+void MetricTexts(GroupTexts& t, const Outcome& o)
+{
+    t.leftName = o.results[0].text;
+    t.left = o.shown[1];
+    t.rightName = o.results[1].text;
+    t.right = o.shown[2];
+}
+
+void CircularMilTexts(GroupTexts& t, const Outcome& o)
+{
+    t.round = o.results[0].text;
+    t.bar = o.results[1].text;
+}
+
+// A group's outcome with its report: its own texts, the other groups' as the page opens.
+Outcome Reported(Outcome outcome, void (*texts)(GroupTexts&, const Outcome&))
+{
+    GroupTexts all;
+    texts(all, outcome);
+    outcome.report = Report(all);
+    return outcome;
+}
+
 // The field the user set last, or -1.
 int Source(const InputValues& values)
 {
@@ -133,11 +170,7 @@ Outcome ComputeTemperature(const InputValues& values)
         }
         outcome.shown[0] = TemperatureText(FahrenheitOf(c));
     }
-    GroupTexts texts;
-    texts.fahrenheit = outcome.shown[0];
-    texts.celsius = outcome.shown[1];
-    outcome.report = Report(texts);
-    return outcome;
+    return Reported(outcome, TemperatureTexts);
 }
 
 Outcome ComputeLengths(const InputValues& values)
@@ -156,12 +189,7 @@ Outcome ComputeLengths(const InputValues& values)
             }
         }
     }
-    GroupTexts texts;
-    texts.mils = outcome.shown[0];
-    texts.millimeters = outcome.shown[1];
-    texts.inches = outcome.shown[2];
-    outcome.report = Report(texts);
-    return outcome;
+    return Reported(outcome, LengthTexts);
 }
 
 Outcome ComputeMetric(const InputValues& values)
@@ -180,13 +208,7 @@ Outcome ComputeMetric(const InputValues& values)
         }
     }
     outcome.results = {{.text = std::string(units.left)}, {.text = std::string(units.right)}};
-    GroupTexts texts;
-    texts.leftName = units.left;
-    texts.left = outcome.shown[1];
-    texts.rightName = units.right;
-    texts.right = outcome.shown[2];
-    outcome.report = Report(texts);
-    return outcome;
+    return Reported(outcome, MetricTexts);
 }
 
 Outcome ComputeCircularMils(const InputValues& values)
@@ -201,11 +223,7 @@ Outcome ComputeCircularMils(const InputValues& values)
     const double bar = BusBarCircularMils(ParseNumber(values[1].text), ParseNumber(values[2].text));
     outcome.results = {{.text = ValueText(round), .number = round},
                        {.text = ValueText(bar), .number = bar}};
-    GroupTexts texts;
-    texts.round = outcome.results[0].text;
-    texts.bar = outcome.results[1].text;
-    outcome.report = Report(texts);
-    return outcome;
+    return Reported(outcome, CircularMilTexts);
 }
 
 constexpr auto kPairOptions = [] {
@@ -221,17 +239,11 @@ constexpr auto kPairOptions = [] {
 ReportLines ConversionReport(const Outcome& temperature, const Outcome& lengths,
                              const Outcome& metric, const Outcome& circularMils)
 {
-    GroupTexts texts{temperature.shown[0],
-                     temperature.shown[1],
-                     lengths.shown[0],
-                     lengths.shown[1],
-                     lengths.shown[2],
-                     metric.results[0].text,
-                     metric.shown[1],
-                     metric.results[1].text,
-                     metric.shown[2],
-                     circularMils.results[0].text,
-                     circularMils.results[1].text};
+    GroupTexts texts;
+    TemperatureTexts(texts, temperature);
+    LengthTexts(texts, lengths);
+    MetricTexts(texts, metric);
+    CircularMilTexts(texts, circularMils);
     return Report(texts);
 }
 
