@@ -348,7 +348,7 @@ tavo::InputValue DescribedPage::suppliedValue(int index) const
     return tavo::OpeningValues(m_calculator)[size_t(index)];
 }
 
-tavo::InputValues DescribedPage::values()
+tavo::InputValues DescribedPage::values() const
 {
     tavo::InputValues values;
     for (int i = 0; i < static_cast<int>(m_inputs.size()); ++i) {
@@ -467,6 +467,12 @@ void DescribedPage::display(const tavo::Outcome& outcome)
     }
     setReport(outcome.report);
     m_outcome = outcome;
+}
+
+tavo::InputValue DescribedPage::valueOf(std::string_view name) const
+{
+    const int index = m_calculator.inputIndex(name);
+    return index >= 0 ? values()[size_t(index)] : tavo::InputValue{};
 }
 
 void DescribedPage::setInput(std::string_view name, std::string_view value)

@@ -88,6 +88,8 @@ protected:
     void focusFirst();
     // Whether a spinner may step its field now.
     virtual bool spinnerAllowed() const { return true; }
+    // An input as the page reads it for a recompute: a field's text, a list's choice.
+    tavo::InputValue valueOf(std::string_view name) const;
     // An input set as the page's own commands set it, without a recompute.
     void setInput(std::string_view name, std::string_view value);
 
@@ -115,7 +117,7 @@ private:
     // The user has set input `changed`: the inputs after it that this sends back go back to
     // their first entry or reset text, and so on down the page.
     void sendBackAfter(int changed);
-    tavo::InputValues values();
+    tavo::InputValues values() const;
     void readFields();
     void focusInput(int index);
     void restoreFocus();

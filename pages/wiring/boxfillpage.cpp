@@ -1,7 +1,6 @@
 #include "boxfillpage.h"
 
 #include "dialogunits.h"
-#include "reporttexts.h"
 #include "selectionprint.h"
 #include "valuefield.h"
 
@@ -79,9 +78,7 @@ void BoxFillPage::addSelection()
     recompute();
     Sounds& sounds = *context().services->sounds;
     sounds.beep();
-    const QString wire = list("wire")->currentText();
-    const bool accepted = m_selections.add(ToWindows1252(field("count")->text()),
-                                           list("wire")->findText(wire, Qt::MatchFixedString));
+    const bool accepted = m_selections.add(valueOf("count").text, valueOf("wire").choice);
     if (accepted) {
         sounds.beep();
     } else {

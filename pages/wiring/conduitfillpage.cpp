@@ -2,7 +2,6 @@
 
 #include "dialogunits.h"
 #include "pagewidgets.h"
-#include "reporttexts.h"
 #include "selectionprint.h"
 #include "toomanyconductorsdialog.h"
 #include "valuefield.h"
@@ -95,9 +94,8 @@ void ConduitFillPage::addSelection()
 {
     recompute();
     Sounds& sounds = *context().services->sounds;
-    const bool accepted =
-        m_selections.add(ToWindows1252(field("count")->text()), list("wire")->currentIndex(),
-                         list("insulation")->currentIndex());
+    const bool accepted = m_selections.add(valueOf("count").text, valueOf("wire").choice,
+                                           valueOf("insulation").choice);
     if (!accepted) {
         sounds.exclamation();
         context().services->prompts->invalidSelection(this);
@@ -113,9 +111,8 @@ void ConduitFillPage::enterKey()
 {
     // The page's default button: the typed count is shown back as the whole number it counts.
     context().services->sounds->beep();
-    ValueField* count = field("count");
-    count->readControl();
-    setInput("count", std::to_string(tavo::ReadWholeNumber(ToWindows1252(count->text()))));
+    field("count")->readControl();
+    setInput("count", std::to_string(tavo::ReadWholeNumber(valueOf("count").text)));
     recompute();
 }
 
