@@ -24,7 +24,9 @@ int main(int argc, char* argv[])
     QtSounds sounds(programDirectory);
     QtPrinterChooser printers;
     FileReportDesk reports(prompts, printers, dataDirectory);
-    AppServices services{&prompts, &sounds, &printers, &reports, programDirectory, dataDirectory};
+    QtFrameScreens screens(prompts, sounds, programDirectory);
+    AppServices services{&prompts, &sounds,          &printers,    &reports,
+                         &screens, programDirectory, dataDirectory};
     {
         MainWindow window(services);
         // The first click should not wait for the sound libraries.

@@ -2,12 +2,14 @@
 
 #include "calculatorpage.h"
 #include "dialogunits.h"
+#include "emblemview.h"
 #include "floatinghistorywindow.h"
 #include "helpwindow.h"
 #include "historiespage.h"
 #include "pagemessage.h"
 #include "pagetable.h"
 #include "picturebutton.h"
+#include "programdirectory.h"
 #include "reportsdialog.h"
 #include "tabcontrol.h"
 
@@ -19,6 +21,7 @@
 #include <QMenu>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -60,6 +63,9 @@ MainWindow::MainWindow(AppServices& services, QWidget* parent)
     PageMessages::ReserveFixedNumbers();
     m_context = {&m_services, this};
     m_settings = m_settingsFile.load();
+    if (m_services.screens) {
+        m_services.screens->splash(m_settings.splashOn);
+    }
 
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(tr("Korlath Designs"));
@@ -74,6 +80,7 @@ MainWindow::MainWindow(AppServices& services, QWidget* parent)
     buildTabs();
     buildButtons();
     buildMenu();
+    buildEmblem();
     onTabChanged(Tabs::Motor);
 }
 
@@ -136,6 +143,14 @@ void MainWindow::buildMenu()
 {
     m_menu = new QMenu(this);
     m_menu->setObjectName(QStringLiteral("windowMenu"));
+    m_aboutAction = m_menu->addAction(tr("&About TAVO"));
+    m_aboutAction->setObjectName(QStringLiteral("aboutTavo"));
+    connect(m_aboutAction, &QAction::triggered, this, [this] {
+        if (m_services.screens) {
+            m_services.screens->about(this);
+        }
+    });
+    m_menu->addSeparator();
     m_splashAction = m_menu->addAction(tr("S&plash Screen"));
     m_splashAction->setObjectName(QStringLiteral("splashScreen"));
     m_splashAction->setCheckable(true);
@@ -153,11 +168,35 @@ void MainWindow::buildMenu()
     m_menuButton = new QToolButton(this);
     m_menuButton->setObjectName(QStringLiteral("menuButton"));
     m_menuButton->setText(tr("&Menu"));
-    m_menuButton->setToolTip(tr("Splash Screen And Animation Settings"));
+    m_menuButton->setToolTip(tr("About TAVO, Splash Screen And Animation"));
     m_menuButton->setMenu(m_menu);
     m_menuButton->setPopupMode(QToolButton::InstantPopup);
     m_menuButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
     m_menuButton->setGeometry(du.rect(307, 212, 58, 19));
+}
+
+void MainWindow::buildEmblem()
+{
+    const DialogUnits du(this);
+    m_emblem = new EmblemView(*m_services.prompts, *m_services.sounds, this);
+    m_emblem->setGeometry(CalculatorPage::EmblemArea(du).translated(pageRect().topLeft()));
+    m_stillPicturePath = FindProgramFile(QStringLiteral("flash.bmp"), m_services.programDirectory);
+    m_emblem->setStillPicture(m_stillPicturePath);
+    m_clipPath = QDir(m_services.programDirectory).filePath(QStringLiteral("flash3.avi"));
+    if (m_settings.animateOn) {
+        // Once the window is up, so that the clip and its click do not hold up the first paint.
+        QTimer::singleShot(0, this, [this] {
+            if (m_settings.animateOn && !m_emblem->playing()) {
+                startAnimation();
+            }
+        });
+    }
+}
+
+void MainWindow::startAnimation()
+{
+    m_services.sounds->play(QStringLiteral("Click.wav"));
+    m_emblem->play(m_clipPath);
 }
 
 int MainWindow::currentIndex() const
@@ -219,6 +258,10 @@ void MainWindow::onTabChanged(int index)
         }
     }
     slot.page->showPage();
+    // The emblem stays above the pages, whichever was placed last.
+    if (m_emblem) {
+        m_emblem->raise();
+    }
 }
 
 void MainWindow::onTabClicked(int index)
@@ -236,6 +279,14 @@ void MainWindow::reject()
 {
     m_services.sounds->play(QStringLiteral("click.wav"));
     QDialog::reject();
+}
+
+void MainWindow::done(int result)
+{
+    QDialog::done(result);
+    if (m_services.screens) {
+        m_services.screens->farewell(this, m_stillPicturePath);
+    }
 }
 
 ReportsDialog* MainWindow::reportsDialog() const
@@ -309,7 +360,11 @@ void MainWindow::toggleAnimate()
 {
     m_settings.animateOn = !m_settings.animateOn;
     m_animateAction->setChecked(m_settings.animateOn);
-    update();
+    if (m_settings.animateOn) {
+        startAnimation();
+    } else {
+        m_emblem->stop();
+    }
     saveSettings();
 }
 

@@ -16,6 +16,7 @@
 #include <array>
 
 class CalculatorPage;
+class EmblemView;
 class FloatingHistoryWindow;
 class HelpWindow;
 class HistoriesPage;
@@ -42,6 +43,10 @@ public:
     const Settings& settings() const { return m_settings; }
     QAction* splashAction() const { return m_splashAction; }
     QAction* animateAction() const { return m_animateAction; }
+    QAction* aboutAction() const { return m_aboutAction; }
+    EmblemView* emblem() const { return m_emblem; }
+    // "flash.bmp" as found at start-up; empty when there is none.
+    const QString& stillPicturePath() const { return m_stillPicturePath; }
     QMenu* windowMenu() const { return m_menu; }
     HelpWindow* helpWindow() const { return m_help; }
     ReportsDialog* reportsDialog() const;
@@ -52,6 +57,8 @@ public:
 
     // Quit, Escape and the close box all end here.
     void reject() override;
+    // The window has gone: the thank-you screen follows.
+    void done(int result) override;
     // The buttons below the tabs.
     void onReports();
     void onHelp();
@@ -76,6 +83,8 @@ private:
     void buildTabs();
     void buildButtons();
     void buildMenu();
+    void buildEmblem();
+    void startAnimation();
     void createPage(int index);
     void onTabChanged(int index);
     void onTabClicked(int index);
@@ -99,6 +108,10 @@ private:
     QMenu* m_menu = nullptr;
     QAction* m_splashAction = nullptr;
     QAction* m_animateAction = nullptr;
+    QAction* m_aboutAction = nullptr;
+    EmblemView* m_emblem = nullptr;
+    QString m_stillPicturePath;
+    QString m_clipPath;
     HelpWindow* m_help = nullptr;
     QPointer<ReportsDialog> m_reportsDialog;
     QPointer<FloatingHistoryWindow> m_floating;

@@ -1,11 +1,16 @@
 #include "qtservices.h"
 
+#include "aboutbox.h"
+#include "exitscreen.h"
 #include "invalidselectiondialog.h"
 #include "programdirectory.h"
 #include "soundplayer.h"
+#include "splashscreen.h"
+#include "versioninfo.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLibrary>
@@ -117,4 +122,35 @@ SoundPlayer* QtSounds::player()
         }
     }
     return m_player.get();
+}
+
+QtFrameScreens::QtFrameScreens(Prompts& prompts, Sounds& sounds, QString programDirectory)
+    : m_prompts(prompts), m_sounds(sounds), m_programDirectory(std::move(programDirectory))
+{
+}
+
+void QtFrameScreens::splash(bool shown)
+{
+    SplashScreen screen(FindProgramFile(QStringLiteral("tb.bmp"), m_programDirectory), m_prompts,
+                        m_sounds);
+    screen.run(shown);
+}
+
+void QtFrameScreens::about(QWidget* parent)
+{
+    QString versionText;
+    QFile file(FindProgramFile(kVersionFileName, m_programDirectory));
+    if (QFileInfo(file.fileName()).isFile() && file.open(QIODevice::ReadOnly)) {
+        versionText = QString::fromUtf8(file.read(65536));
+    }
+    // "smtb.bmp" is one of the program's own files.
+    AboutBox box(versionText, QDir(m_programDirectory).filePath(QStringLiteral("smtb.bmp")),
+                 m_prompts, m_sounds, parent);
+    box.exec();
+}
+
+void QtFrameScreens::farewell(QWidget* parent, const QString& picturePath)
+{
+    ExitScreen screen(picturePath, m_prompts, m_sounds, parent);
+    screen.exec();
 }

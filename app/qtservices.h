@@ -44,3 +44,20 @@ private:
     std::unique_ptr<SoundPlayer> m_player;
     bool m_triedModule = false;
 };
+
+// The splash, About and exit screens as the program shows them; their pictures are looked for
+// in the working folder and then among the program's files.
+class QtFrameScreens : public FrameScreens
+{
+public:
+    QtFrameScreens(Prompts& prompts, Sounds& sounds, QString programDirectory);
+
+    void splash(bool shown) override;
+    void about(QWidget* parent) override;
+    void farewell(QWidget* parent, const QString& picturePath) override;
+
+private:
+    Prompts& m_prompts;
+    Sounds& m_sounds;
+    QString m_programDirectory;
+};

@@ -3,6 +3,7 @@
 // The contract between the main window and every tab page: the page messages arrive through
 // event() and are handed to the virtual handlers below; a page overrides what it has a use for.
 
+#include "dialogunits.h"
 #include "reporttext.h"
 #include "services.h"
 
@@ -19,6 +20,20 @@ public:
 
     // Makes the page visible and has the main window repaint around it.
     virtual void showPage();
+
+    // Where the main window's emblem sits, at the top left of every page; a page keeps its own
+    // controls out of it.
+    static QRect EmblemArea(const DialogUnits& du) { return du.rect(6, 0, 37, 33); }
+    // How far a page with `margin` to its left edge indents what shares the emblem's height.
+    static int EmblemIndent(const DialogUnits& du, int margin)
+    {
+        return EmblemArea(du).right() + 1 + du.x(3) - margin;
+    }
+    // How far a page with `margin` above moves what starts under the emblem.
+    static int EmblemDrop(const DialogUnits& du, int margin)
+    {
+        return EmblemArea(du).bottom() + 1 + du.y(2) - margin;
+    }
 
     const PageContext& context() const { return m_context; }
     // The report of the page's last recompute, as a save or Add To Histories hands it over.

@@ -81,14 +81,27 @@ public:
     virtual bool printWindow(QWidget* window) = 0;
 };
 
+// The short screens that frame a run; each returns when its screen has gone.
+class FrameScreens
+{
+public:
+    virtual ~FrameScreens() = default;
+    // During start-up: the splash picture for three seconds, or a hidden splash that ends at once.
+    virtual void splash(bool shown) = 0;
+    virtual void about(QWidget* parent) = 0;
+    // At the end: the thank-you screen for a second, with the still emblem picture.
+    virtual void farewell(QWidget* parent, const QString& picturePath) = 0;
+};
+
 struct AppServices
 {
     Prompts* prompts = nullptr;
     Sounds* sounds = nullptr;
     PrinterChooser* printers = nullptr;
     ReportDesk* reports = nullptr;
-    QString programDirectory;  // the files shipped with the program
-    QString dataDirectory;     // where the program writes its own files
+    FrameScreens* screens = nullptr;  // none: the window opens and closes without them
+    QString programDirectory;         // the files shipped with the program
+    QString dataDirectory;            // where the program writes its own files
 };
 
 // What every page is given when the main window creates it.

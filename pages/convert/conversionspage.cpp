@@ -10,6 +10,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -111,7 +112,10 @@ ConversionsPage::ConversionsPage(const PageContext& context, QWidget* parent)
     auto* page = new QGridLayout(this);
     page->setContentsMargins(du.x(6), du.y(3), du.x(6), du.y(3));
     page->setSpacing(du.x(4));
-    page->addWidget(Frame(tr("Temperature"), temperature, temperatureRows), 0, 0);
+    auto* top = new QHBoxLayout;
+    top->addSpacing(EmblemIndent(du, du.x(6)));
+    top->addWidget(Frame(tr("Temperature"), temperature, temperatureRows), 1);
+    page->addLayout(top, 0, 0);
     page->addWidget(Frame(tr("Mills"), lengths, lengthRows), 1, 0);
     page->addWidget(Frame(tr("Metric"), metric, metricRows), 0, 1);
     page->addWidget(Frame(tr("Circular Mils"), mils, milRows), 1, 1);

@@ -18,6 +18,7 @@ AmpacityPage::AmpacityPage(const PageContext& context, QWidget* parent)
     const DialogUnits du(this);
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(du.x(6), du.y(2), du.x(6), du.y(4));
+    page->addSpacing(EmblemDrop(du, du.y(2)));
     const char* const inputs[2][4] = {{"cu.size", "cu.count", "cu.ambient", "cu.insulation"},
                                       {"al.size", "al.count", "al.ambient", "al.insulation"}};
     const QString titles[2] = {tr("Copper"), tr("Aluminum")};

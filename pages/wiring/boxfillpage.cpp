@@ -65,9 +65,13 @@ BoxFillPage::BoxFillPage(const PageContext& context, QWidget* parent)
     columns->addLayout(selection);
     columns->addLayout(added, 1);
 
+    auto* top = new QHBoxLayout;
+    top->addSpacing(EmblemIndent(du, du.x(10)));
+    top->addWidget(reference, 1);
+
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(du.x(10), du.y(4), du.x(10), du.y(4));
-    page->addWidget(reference);
+    page->addLayout(top);
     page->addSpacing(du.y(4));
     page->addLayout(columns, 1);
     open();

@@ -43,6 +43,9 @@ ConduitFillPage::ConduitFillPage(const PageContext& context, QWidget* parent)
         list(name)->setFixedWidth(du.x(70));
     }
     selection->setColumnStretch(column, 1);
+    auto* top = new QHBoxLayout;
+    top->addSpacing(EmblemIndent(du, du.x(8)));
+    top->addLayout(selection, 1);
 
     auto* results = new QGridLayout;
     results->setVerticalSpacing(du.y(2));
@@ -70,7 +73,7 @@ ConduitFillPage::ConduitFillPage(const PageContext& context, QWidget* parent)
     page->setContentsMargins(du.x(8), du.y(3), du.x(8), du.y(4));
     page->addWidget(MakeHeading(tr("Conduit Fill Calculator"), this));
     page->addSpacing(du.y(2));
-    page->addLayout(selection);
+    page->addLayout(top);
     page->addSpacing(du.y(4));
     page->addLayout(lower, 1);
     open();

@@ -378,13 +378,15 @@ void MainWindowTest::menuHoldsTheToggles()
     QMenu* menu = program.window().windowMenu();
     QStringList texts;
     for (QAction* action : menu->actions()) {
-        if (!action->isSeparator()) {
-            texts.append(action->text());
+        texts.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+        if (action != program.window().aboutAction() && !action->isSeparator()) {
             QVERIFY(action->isCheckable());
             QVERIFY(action->isChecked());
         }
     }
-    QCOMPARE(texts, (QStringList{"S&plash Screen", "An&imate On"}));
+    // Each item after a separator, as the title-bar menu had them.
+    QCOMPARE(texts, (QStringList{"&About TAVO", "-", "S&plash Screen", "-", "An&imate On"}));
+    QVERIFY(!program.window().aboutAction()->isCheckable());
     auto* button = program.window().findChild<QToolButton*>("menuButton");
     QCOMPARE(button->menu(), menu);
 }

@@ -61,6 +61,21 @@ public:
     QStringList played;
 };
 
+// Remembers the frame screens the window asked for, in order: "splash on", "splash off",
+// "about", "farewell PATH".
+class RecordingScreens : public FrameScreens
+{
+public:
+    void splash(bool on) override { shown.append(on ? "splash on" : "splash off"); }
+    void about(QWidget*) override { shown.append(QStringLiteral("about")); }
+    void farewell(QWidget*, const QString& picturePath) override
+    {
+        shown.append(QStringLiteral("farewell ") + picturePath);
+    }
+
+    QStringList shown;
+};
+
 // Closes any modal dialog that appears and remembers that it did.
 class ModalWatchdog : public QObject
 {
@@ -83,6 +98,7 @@ public:
     QString folder() const { return m_folder.path(); }
     RecordingPrompts prompts;
     RecordingSounds sounds;
+    RecordingScreens screens;
     PdfPrinterChooser printers;
     std::unique_ptr<ReportDesk> reports;
     AppServices services;

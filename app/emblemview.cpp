@@ -1,0 +1,106 @@
+#include "emblemview.h"
+
+#include "avireader.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QPainter>
+#include <QTimerEvent>
+
+namespace {
+
+constexpr qint64 kLargestClip = qint64(avi::kMaxClipPixels) * 4;
+
+// The clip's background is the colour of its first pixel; it is left out, so the page shows
+// through around the emblem.
+QList<QImage> FramesOf(const avi::Clip& clip)
+{
+    QList<QImage> frames;
+    const uint32_t background = clip.frames.front().at(0, 0);
+    for (const dib::Image& image : clip.frames) {
+        QImage frame(image.width, image.height, QImage::Format_ARGB32);
+        for (int y = 0; y < image.height; ++y) {
+            auto* line = reinterpret_cast<uint32_t*>(frame.scanLine(y));
+            for (int x = 0; x < image.width; ++x) {
+                const uint32_t pixel = image.at(x, y);
+                line[x] = pixel == background ? 0 : pixel;
+            }
+        }
+        frames.append(frame);
+    }
+    return frames;
+}
+
+}  // namespace
+
+EmblemView::EmblemView(Prompts& prompts, Sounds& sounds, QWidget* parent)
+    : QWidget(parent), m_prompts(prompts), m_sounds(sounds)
+{
+    setObjectName(QStringLiteral("emblem"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAccessibleName(tr("TAVO emblem"));
+}
+
+void EmblemView::setStillPicture(const QString& path)
+{
+    m_still.reset(path.isEmpty() ? nullptr : new DibPicture(path, m_prompts, m_sounds));
+    update();
+}
+
+bool EmblemView::play(const QString& clipPath)
+{
+    stop();
+    QFile file(clipPath);
+    if (!QFileInfo(clipPath).isFile() || !file.open(QIODevice::ReadOnly) ||
+        file.size() > kLargestClip) {
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    const auto clip =
+        avi::Read({reinterpret_cast<const uint8_t*>(bytes.constData()), size_t(bytes.size())});
+    if (!clip) {
+        return false;
+    }
+    m_frames = FramesOf(*clip);
+    m_interval = clip->frameMicroseconds / 1000;
+    m_frame = 0;
+    m_timer.start(m_interval, this);
+    update();
+    return true;
+}
+
+void EmblemView::stop()
+{
+    m_timer.stop();
+    m_frames.clear();
+    m_frame = 0;
+    m_interval = 0;
+    update();
+}
+
+void EmblemView::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() != m_timer.timerId()) {
+        QWidget::timerEvent(event);
+        return;
+    }
+    m_frame = (m_frame + 1) % int(m_frames.size());
+    update();
+}
+
+void EmblemView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (!playing()) {
+        if (m_still) {
+            m_still->draw(painter, this);
+        }
+        return;
+    }
+    // The clip keeps its shape, as large as the area allows and centred in it.
+    const QImage& frame = m_frames[m_frame];
+    const QSize size = frame.size().scaled(this->size(), Qt::KeepAspectRatio);
+    const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, frame);
+}
