@@ -1,5 +1,6 @@
 #include "picturebutton.h"
 
+#include <QFileInfo>
 #include <QPainter>
 #include <QStyleOptionButton>
 
@@ -19,8 +20,14 @@ PictureButton::PictureButton(const QString& text, const QString& picture, QWidge
 void PictureButton::paintEvent(QPaintEvent*)
 {
     if (m_picture.isNull() && !m_pictureFile.isEmpty()) {
-        // Read on the first paint, so that the window opens without waiting for it.
-        m_picture.load(m_pictureFile);
+        // Read on the first paint, so that the window opens without waiting for it; a dense
+        // screen gets the picture drawn at twice the size.
+        const QFileInfo file(m_pictureFile);
+        const QString sharper =
+            file.path() + QLatin1Char('/') + file.completeBaseName() + QStringLiteral("@2x.png");
+        if (devicePixelRatio() < 1.5 || !m_picture.load(sharper)) {
+            m_picture.load(m_pictureFile);
+        }
         m_pictureFile.clear();
     }
     QPainter painter(this);

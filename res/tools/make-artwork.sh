@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Draws TAVO's tab icons, button pictures and application icon with ImageMagick.
+# Draws TAVO's tab icons, button pictures and application icon with ImageMagick, each also at
+# twice the size ("@2x") for high-density screens.
 # The results are committed; run this again only to change the artwork:
 #   res/tools/make-artwork.sh        (from the repository's top folder)
 set -euo pipefail
@@ -16,6 +17,7 @@ tile() { # file colour font pointsize text [extra draw commands]
   convert -size 60x60 xc:none -fill "$colour" -draw "roundrectangle 1,1 58,58 12,12" \
     -fill white -stroke none ${extra:+-draw "$extra"} \
     -font "$font" -pointsize "$size" -gravity center -annotate +0+1 "$text" \
+    \( +clone -resize 30x30 -strip -write "icons/$file@2x.png" +delete \) \
     -resize 15x15 -strip "icons/$file.png"
 }
 
@@ -48,12 +50,15 @@ tile tab13-conversions "$other" "$bold"  42 "⇄"
 # sign at the left; the button writes its caption beside the sign.
 face() { # file accent draw-commands [glyph]
   local file=$1 accent=$2 sign=$3 glyph=${4:-}
-  convert -size 144x49 gradient:'#fdfdfd-#d9dde3' \
-    -fill none -stroke '#8a93a0' -strokewidth 2 -draw "roundrectangle 1,1 142,47 6,6" \
-    -stroke none -fill "$accent" -draw "roundrectangle 5,8 33,40 5,5" \
-    -stroke white -strokewidth 3 -fill none ${sign:+-draw "$sign"} \
-    -stroke none -fill white -font "$bold" -pointsize 26 -gravity northwest \
-    -annotate +10+8 "$glyph" -strip "buttons/$file.png"
+  local a="affine 4,0,0,4,0,0 "  # drawn four times larger, then scaled to both sizes
+  convert -size 576x196 gradient:'#fdfdfd-#d9dde3' \
+    -fill none -stroke '#8a93a0' -strokewidth 2 -draw "${a}roundrectangle 1,1 142,47 6,6" \
+    -stroke none -fill "$accent" -draw "${a}roundrectangle 5,8 33,40 5,5" \
+    -stroke white -strokewidth 3 -fill none ${sign:+-draw "${a}$sign"} \
+    -stroke none -fill white -font "$bold" -pointsize 104 -gravity northwest \
+    -annotate +40+32 "$glyph" \
+    \( +clone -resize 288x98! -strip -write "buttons/$file@2x.png" +delete \) \
+    -resize 144x49! -strip "buttons/$file.png"
 }
 
 face quit    '#b03a2e' "line 12,17 26,31 line 26,17 12,31"
@@ -65,5 +70,5 @@ face print   '#5d4a8a' "rectangle 10,20 28,31 rectangle 14,14 24,20 rectangle 14
 # Application icon.
 convert -size 256x256 xc:none -fill "$power" -draw "roundrectangle 8,8 247,247 40,40" \
   -fill '#f1c40f' -stroke none -draw "polygon 140,28 70,142 122,142 104,228 186,104 132,104 160,28" \
-  -resize 64x64 -strip tavo.png
+  \( +clone -resize 128x128 -strip -write tavo@2x.png +delete \) -resize 64x64 -strip tavo.png
 echo "artwork written under $(pwd)"

@@ -12,7 +12,9 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QDirIterator>
 #include <QHelpEvent>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -28,6 +30,7 @@ class MainWindowTest : public QObject
     Q_OBJECT
 
 private slots:
+    void everyPictureHasASharperTwin();
     void tabsInOrderWithTooltips_data();
     void tabsInOrderWithTooltips();
     void tabTooltipShownOverItsTab();
@@ -370,6 +373,29 @@ void MainWindowTest::ctrlPageDownChangesTab()
     QTest::keyClick(program.window().tabs(), Qt::Key_PageUp, Qt::ControlModifier);
     QTest::keyClick(program.window().tabs(), Qt::Key_PageUp, Qt::ControlModifier);
     QCOMPARE(program.window().currentIndex(), 13);
+}
+
+void MainWindowTest::everyPictureHasASharperTwin()
+{
+    // The tab icons, the button pictures and the application icon, each with an "@2x" twice
+    // its size for a screen at scale factor 2.
+    Q_INIT_RESOURCE(tavo);
+    QDirIterator it(QStringLiteral(":/"), {QStringLiteral("*.png")}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    int pictures = 0;
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (path.contains(QStringLiteral("@2x")) || path.startsWith(QStringLiteral(":/qt-"))) {
+            continue;
+        }
+        const QString twin = path.chopped(4) + QStringLiteral("@2x.png");
+        const QImage one(path);
+        const QImage two(twin);
+        QVERIFY2(!two.isNull(), qPrintable(twin));
+        QCOMPARE(two.size(), one.size() * 2);
+        ++pictures;
+    }
+    QCOMPARE(pictures, int(Tabs::Count) + 5 + 1);
 }
 
 void MainWindowTest::menuHoldsTheToggles()
