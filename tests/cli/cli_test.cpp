@@ -27,9 +27,9 @@ struct Outcome
     std::string err;
 };
 
-// Runs tavo-calc with no standard input; a run that has not ended after ten seconds is killed
-// and reported with status -2.
-Outcome RunCalc(std::vector<std::string> args)
+// Runs tavo-calc with `input` as its standard input (none by default); a run that has not
+// ended after ten seconds is killed and reported with status -2.
+Outcome RunCalc(std::vector<std::string> args, const std::string& input = "/dev/null")
 {
     int out[2];
     int err[2];
@@ -38,7 +38,7 @@ Outcome RunCalc(std::vector<std::string> args)
     }
     const pid_t pid = fork();
     if (pid == 0) {
-        const int nothing = open("/dev/null", O_RDONLY);
+        const int nothing = open(input.c_str(), O_RDONLY);
         dup2(nothing, 0);
         dup2(out[1], 1);
         dup2(err[1], 2);
@@ -392,6 +392,196 @@ TEST(Cli, NoArgumentsPrintsUsage)
     const Outcome outcome = RunCalc({});
     EXPECT_EQ(outcome.status, 2);
     EXPECT_NE(outcome.err.find("usage: tavo-calc"), std::string::npos);
+}
+
+// ---- The CSV batch ----
+
+std::string TempFile(const std::string& name, const std::string& bytes)
+{
+    static const std::string folder = [] {
+        char pattern[] = "/tmp/tavo-csv-XXXXXX";
+        return std::string(mkdtemp(pattern));
+    }();
+    const std::string path = folder + "/" + name;
+    FILE* file = std::fopen(path.c_str(), "wb");
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+    return path;
+}
+
+// Reads CSV as RFC 4180 has it: the rows, each a list of fields.
+std::vector<std::vector<std::string>> ParseCsv(const std::string& text)
+{
+    std::vector<std::vector<std::string>> rows(1, std::vector<std::string>(1));
+    bool quoted = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        std::string& field = rows.back().back();
+        if (quoted) {
+            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+                field += '"';
+                ++i;
+            } else if (c == '"') {
+                quoted = false;
+            } else {
+                field += c;
+            }
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            rows.back().emplace_back();
+        } else if (c == '\r' || c == '\n') {
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+                ++i;
+            }
+            rows.emplace_back(1);
+        } else {
+            field += c;
+        }
+    }
+    if (rows.back() == std::vector<std::string>(1)) {
+        rows.pop_back();
+    }
+    return rows;
+}
+
+// "Label = text" lines of a single run.
+std::vector<std::pair<std::string, std::string>> PlainResults(const std::string& out)
+{
+    std::vector<std::pair<std::string, std::string>> results;
+    size_t at = 0;
+    while (at < out.size()) {
+        const size_t end = out.find('\n', at);
+        const std::string line = out.substr(at, end - at);
+        const size_t equals = line.find(" = ");
+        if (equals != std::string::npos) {
+            results.emplace_back(line.substr(0, equals), line.substr(equals + 3));
+        }
+        at = end == std::string::npos ? out.size() : end + 1;
+    }
+    return results;
+}
+
+TEST(CliCsv, EachRowAgreesWithASingleRunAndCarriesItsOwnColumns)
+{
+    const std::string input = "circuit,mode,length,amps,volts,note\r\n"
+                              "A1,3,100,20,480,\"kitchen, east\"\r\n"
+                              "A2,DC,50,10,24,  spaced  \r\n"
+                              "\"A\"\"3\",1,75,30,\"240\",\"two\r\nlines\"\r\n";
+    const Outcome outcome = RunCalc({"voltdrop", "--csv", TempFile("feeders.csv", input)});
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(outcome.out.find('\n'), outcome.out.find('\r') + 1);  // CR LF kept
+    const auto rows = ParseCsv(outcome.out);
+    ASSERT_EQ(rows.size(), 4u);
+    const std::vector<std::string> header = rows[0];
+    ASSERT_GE(header.size(), 9u);
+    EXPECT_EQ(std::vector<std::string>(header.begin(), header.begin() + 6),
+              (std::vector<std::string>{"circuit", "mode", "length", "amps", "volts", "note"}));
+    EXPECT_EQ(std::vector<std::string>(header.end() - 3, header.end()),
+              (std::vector<std::string>{"report header", "report body", "error"}));
+    const std::vector<std::vector<std::string>> given = {
+        {"A1", "3", "100", "20", "480", "kitchen, east"},
+        {"A2", "DC", "50", "10", "24", "  spaced  "},
+        {"A\"3", "1", "75", "30", "240", "two\r\nlines"}};
+    for (size_t r = 0; r < given.size(); ++r) {
+        SCOPED_TRACE(given[r][0]);
+        const auto& row = rows[r + 1];
+        ASSERT_EQ(row.size(), header.size());
+        EXPECT_EQ(std::vector<std::string>(row.begin(), row.begin() + 6), given[r]);
+        const Outcome single = RunCalc({"voltdrop", "mode=" + given[r][1], "length=" + given[r][2],
+                                        "amps=" + given[r][3], "volts=" + given[r][4]});
+        ASSERT_EQ(single.status, 0);
+        const auto results = PlainResults(single.out);
+        ASSERT_EQ(results.size(), header.size() - 9);
+        for (size_t i = 0; i < results.size(); ++i) {
+            EXPECT_EQ(row[6 + i], results[i].second) << results[i].first;
+        }
+        // The report's header and body lines follow the results.
+        EXPECT_NE(single.out.find(row[header.size() - 3] + "\n" + row[header.size() - 2]),
+                  std::string::npos);
+        EXPECT_EQ(row.back(), "");
+    }
+}
+
+TEST(CliCsv, ByteOrderMarkLineFeedsAndStandardInput)
+{
+    // LF only and a byte-order mark: both kept; inputs not in the header keep their defaults;
+    // a short row is filled out to the header's width.
+    const std::string input = "\xEF\xBB\xBF"
+                              "amps,extra\n12,x\n7\n";
+    const std::string path = TempFile("bom.csv", input);
+    const Outcome fromFile = RunCalc({"voltdrop", "--csv", path});
+    const Outcome fromInput = RunCalc({"voltdrop", "--csv", "-"}, path);
+    ASSERT_EQ(fromFile.status, 0) << fromFile.err;
+    EXPECT_EQ(fromInput.status, 0);
+    EXPECT_EQ(fromInput.out, fromFile.out);
+    EXPECT_EQ(fromFile.out.rfind("\xEF\xBB\xBF"
+                                 "amps,extra,",
+                                 0),
+              0u);
+    EXPECT_EQ(fromFile.out.find('\r'), std::string::npos);
+    const auto rows = ParseCsv(fromFile.out.substr(3));
+    ASSERT_EQ(rows.size(), 3u);
+    const auto single = PlainResults(RunCalc({"voltdrop", "amps=7"}).out);
+    EXPECT_EQ(rows[2][1], "");
+    EXPECT_EQ(rows[2][2], single[0].second);
+    EXPECT_EQ(rows[1][1], "x");
+}
+
+TEST(CliCsv, ABadRowSaysWhyAndTheOthersGoOn)
+{
+    const std::string input =
+        "mode,size,amps\n1,# 10,20\n1,# 99,20\n3,# 12,\x01\n1,# 8,5,extra\n1,,1\n";
+    const Outcome outcome = RunCalc({"voltdrop", "--csv", TempFile("bad.csv", input)});
+    EXPECT_EQ(outcome.status, 1);
+    const auto rows = ParseCsv(outcome.out);
+    ASSERT_EQ(rows.size(), 6u);
+    EXPECT_EQ(rows[1].back(), "");
+    EXPECT_NE(rows[1][3], "");
+    EXPECT_NE(rows[2].back().find("invalid size \"# 99\" for voltdrop; valid choices: # 14"),
+              std::string::npos);
+    EXPECT_EQ(rows[2][3], "");  // no result for a row that failed
+    EXPECT_NE(rows[3].back().find("holds a control character: \"\\x01\""), std::string::npos);
+    EXPECT_EQ(rows[4].back(), "the row has 4 fields, the header 3");
+    EXPECT_NE(rows[5].back().find("invalid size \"\""), std::string::npos);
+
+    const Outcome json = RunCalc({"voltdrop", "--json", "--csv", TempFile("bad.csv", input)});
+    EXPECT_EQ(json.status, 1);
+    std::vector<nlohmann::json> objects;
+    size_t at = 0;
+    while (at < json.out.size()) {
+        const size_t end = json.out.find('\n', at);
+        objects.push_back(nlohmann::json::parse(json.out.substr(at, end - at)));
+        at = end + 1;
+    }
+    ASSERT_EQ(objects.size(), 5u);
+    EXPECT_EQ(objects[0]["inputs"]["size"], "# 10");
+    EXPECT_EQ(objects[0]["results"],
+              nlohmann::json::parse(
+                  RunCalc({"voltdrop", "--json", "size=# 10", "amps=20"}).out)["results"]);
+    EXPECT_EQ(objects[1]["row"], 2);
+    EXPECT_TRUE(objects[1]["error"].get<std::string>().starts_with("invalid size"));
+}
+
+TEST(CliCsv, UnreadableFilesAndBadCommandLinesEndWithStatusTwo)
+{
+    const std::string good = TempFile("good.csv", "amps\n1\n");
+    const std::vector<std::vector<std::string>> cases = {
+        {"voltdrop", "--csv", "/no/such/file.csv"},
+        {"voltdrop", "--csv", "/tmp"},
+        {"voltdrop", "--csv"},
+        {"voltdrop", "--csv", good, "amps=3"},
+        {"voltdrop", "--csv", TempFile("open.csv", "amps,note\n1,\"never closed\n")},
+        {"voltdrop", "--csv", TempFile("twice.csv", "amps,amps\n1,2\n")},
+        {"voltdrop", "--csv", TempFile("stray.csv", "amps,note\n1,3/4\" pipe\n")},
+    };
+    for (const auto& args : cases) {
+        SCOPED_TRACE(args.back());
+        const Outcome outcome = RunCalc(args);
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_EQ(outcome.err.rfind("tavo-calc: ", 0), 0u) << outcome.err;
+        EXPECT_EQ(std::count(outcome.err.begin(), outcome.err.end(), '\n'), 1);
+    }
 }
 
 }  // namespace

@@ -1,0 +1,69 @@
+#pragma once
+
+// One calculation of tavo-calc: the inputs resolved as the page would take them, the results,
+// and their plain and JSON texts. Shared by the single run and the CSV batch.
+
+#include "calculator.h"
+#include "reporttext.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace tavo::cli {
+
+using NamedTexts = std::vector<std::pair<std::string, std::string>>;
+
+// One calculation as the command line prints it: texts in UTF-8, the report as stored.
+struct Run
+{
+    NamedTexts inputs;   // every input as the page shows it after the recompute
+    NamedTexts results;  // named by the page's labels
+    NamedTexts colors;   // of the results shown on a colour: "cyan", or "red" for a warning
+    std::vector<std::string> list;  // the lines of the page's list box
+    std::string warning;            // a warning the page shows in a window of its own
+    tavo::ReportLines report;
+};
+
+// Items separated by ", ".
+template <typename Names>
+std::string Joined(const Names& items)
+{
+    std::string out;
+    for (const auto& item : items) {
+        out += (out.empty() ? "" : ", ") + std::string(item);
+    }
+    return out;
+}
+
+std::vector<std::string_view> InputNames(const Calculator& calculator);
+std::vector<std::string_view> OptionNames(std::span<const Option> options);
+
+// A text as an error line can show it: bytes that are not UTF-8 and control characters as
+// \xHH, so that every line printed is valid UTF-8 and nothing moves the terminal.
+std::string Printable(std::string_view text);
+// Why a text given on the command line cannot be taken; empty when it can.
+std::string Refusal(std::string_view text);
+
+// The values of a calculation from INPUT=TEXT pairs (names already known to the calculator):
+// the rest keep the page's opening values, choices are read in input order, the field given
+// last counts as typed last. Empty, or why the pairs cannot be taken.
+struct Resolved
+{
+    InputValues values;
+    std::vector<std::string> given;  // each input's text as given, or its opening text
+};
+std::string Resolve(const Calculator& calculator, const NamedTexts& assignments,
+                    Resolved& resolved);
+
+Run Calculate(const Calculator& calculator, const Resolved& resolved);
+
+// "Label = text" lines, the list, the warning and the report, each line ending in "\n".
+std::string PlainText(const Calculator& calculator, const Run& run);
+// One JSON object on one line, "\n" included.
+std::string JsonLine(const Calculator& calculator, const Run& run);
+std::string JsonObject(const NamedTexts& texts);
+
+}  // namespace tavo::cli
