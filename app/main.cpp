@@ -15,6 +15,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("tavo"));
     QApplication::setApplicationDisplayName(QStringLiteral("TAVO"));
     QApplication::setApplicationVersion(QStringLiteral(TAVO_VERSION));
+    // The desktop entry the window belongs to, for its icon and name in the task switcher.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.korlathdesigns.tavo"));
     PageMessages::ReserveFixedNumbers();
     PageMessages::Registered(PageMessages::kSaveReport);
 

@@ -52,7 +52,11 @@ QString ProgramDirectory()
 QString DataDirectory(const QString& programDirectory)
 {
     const QFileInfo info(programDirectory);
-    if (info.isDir() && info.isWritable()) {
+    // An installed program's files are shared by every user: each user's own go in their
+    // configuration folder, even when the one running it may write there (root).
+    const bool installed =
+        QDir::cleanPath(programDirectory).endsWith(QStringLiteral("/share/tavo"));
+    if (!installed && info.isDir() && info.isWritable()) {
         return programDirectory;
     }
     const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);

@@ -10,8 +10,8 @@
 QString ProgramDirectory();
 QString ProgramDirectoryFor(const QString& executableDirectory);
 
-// The program directory when the program may write there, else the user's configuration folder
-// (created when needed).
+// The program directory when the program may write there and is not installed (the build tree,
+// an unpacked archive), else the user's configuration folder (created when needed).
 QString DataDirectory(const QString& programDirectory);
 
 // A shipped file looked up by name without regard to case, first in the current working folder

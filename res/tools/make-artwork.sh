@@ -70,5 +70,7 @@ face print   '#5d4a8a' "rectangle 10,20 28,31 rectangle 14,14 24,20 rectangle 14
 # Application icon.
 convert -size 256x256 xc:none -fill "$power" -draw "roundrectangle 8,8 247,247 40,40" \
   -fill '#f1c40f' -stroke none -draw "polygon 140,28 70,142 122,142 104,228 186,104 132,104 160,28" \
-  \( +clone -resize 128x128 -strip -write tavo@2x.png +delete \) -resize 64x64 -strip tavo.png
+  \( +clone -resize 128x128 -strip -write tavo@2x.png +delete \) \
+  \( +clone -resize 48x48 -strip -write desktop/tavo-48.png +delete \) -resize 64x64 -strip tavo.png
+# The same tile and bolt as a scalable icon is desktop/tavo.svg.
 echo "artwork written under $(pwd)"

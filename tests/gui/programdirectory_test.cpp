@@ -75,6 +75,9 @@ void ProgramDirectoryTest::dataDirectoryFallsBackToConfiguration()
     const QString data = DataDirectory(dir.filePath("not-there"));
     QCOMPARE(data, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
     QVERIFY(QFileInfo(data).isDir());
+    // An installed data folder is not written, even when it could be.
+    QVERIFY(QDir().mkpath(dir.filePath("usr/share/tavo")));
+    QCOMPARE(DataDirectory(dir.filePath("usr/share/tavo")), data);
 }
 
 void ProgramDirectoryTest::findsFilesWithoutRegardToCaseCurrentFolderFirst()
