@@ -4,7 +4,6 @@
 #include "picturearea.h"
 #include "versioninfo.h"
 
-#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
@@ -27,16 +26,7 @@ AboutBox::AboutBox(const QString& versionText, const QString& picturePath, Promp
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("aboutBox"));
-    setWindowTitle(tr("Korlath Designs"));
-    QFont font = this->font();
-    font.setPointSize(10);
-    setFont(font);
-    const DialogUnits du(font);
-    setFixedSize(du.size(212, 146));
-
-    auto* frame = new QFrame(this);
-    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    frame->setGeometry(du.rect(8, 4, 196, 110));
+    const DialogUnits du = FramePictureDialog(this, 212, 146, QRectF(8, 4, 196, 110));
 
     m_picture = new PictureArea(picturePath, QRect(0, 0, 100, 75), prompts, sounds, this);
     m_picture->setObjectName(QStringLiteral("aboutPicture"));

@@ -3,7 +3,6 @@
 #include "dialogunits.h"
 #include "picturearea.h"
 
-#include <QFrame>
 #include <QLabel>
 #include <QTimerEvent>
 
@@ -12,16 +11,7 @@ ExitScreen::ExitScreen(const QString& picturePath, Prompts& prompts, Sounds& sou
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("exitScreen"));
-    setWindowTitle(tr("Korlath Designs"));
-    QFont font = this->font();
-    font.setPointSize(10);
-    setFont(font);
-    const DialogUnits du(font);
-    setFixedSize(du.size(139, 93));
-
-    auto* frame = new QFrame(this);
-    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    frame->setGeometry(du.rect(4, 1, 130, 85));
+    const DialogUnits du = FramePictureDialog(this, 139, 93, QRectF(4, 1, 130, 85));
 
     m_picture = new PictureArea(picturePath, QRect(0, 0, 50, 50), prompts, sounds, this);
     m_picture->setObjectName(QStringLiteral("exitPicture"));
