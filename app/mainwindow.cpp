@@ -183,8 +183,16 @@ void MainWindow::buildEmblem()
     m_stillPicturePath = FindProgramFile(QStringLiteral("flash.bmp"), m_services.programDirectory);
     m_emblem->setStillPicture(m_stillPicturePath);
     m_clipPath = QDir(m_services.programDirectory).filePath(QStringLiteral("flash3.avi"));
-    if (m_settings.animateOn) {
-        // Once the window is up, so that the clip and its click do not hold up the first paint.
+    // Started after the window's first paint, so that neither the clip nor the sound libraries
+    // its click loads hold up the window's appearing.
+    m_animationAwaitsPaint = m_settings.animateOn;
+}
+
+void MainWindow::paintEvent(QPaintEvent* event)
+{
+    QDialog::paintEvent(event);
+    if (m_animationAwaitsPaint) {
+        m_animationAwaitsPaint = false;
         QTimer::singleShot(0, this, [this] {
             if (m_settings.animateOn && !m_emblem->playing()) {
                 startAnimation();

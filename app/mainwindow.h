@@ -67,6 +67,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool focusNextPrevChild(bool next) override;
@@ -112,6 +113,7 @@ private:
     EmblemView* m_emblem = nullptr;
     QString m_stillPicturePath;
     QString m_clipPath;
+    bool m_animationAwaitsPaint = false;
     HelpWindow* m_help = nullptr;
     QPointer<ReportsDialog> m_reportsDialog;
     QPointer<FloatingHistoryWindow> m_floating;

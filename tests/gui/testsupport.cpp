@@ -80,9 +80,9 @@ ProgramUnderTest::ProgramUnderTest()
     m_window->show();
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    // The emblem's clip starts with a click once the window is up; a test of what a user does
-    // starts after it (the emblem's own test hears it).
-    QCoreApplication::processEvents();
+    // The emblem's clip starts with a click once the window has painted; a test of what a user
+    // does starts after it (the emblem's own test hears it).
+    QTRY_VERIFY(sounds.played.contains(QStringLiteral("Click.wav")));
     sounds.played.clear();
 }
 
