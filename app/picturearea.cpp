@@ -9,6 +9,7 @@ PictureArea::PictureArea(const QString& fileName, const QRect& source, Prompts& 
     : QWidget(parent), m_picture(fileName, prompts, sounds)
 {
     m_picture.setSource(source);
+    setAccessibleName(tr("TAVO picture"));
 }
 
 void PictureArea::paintEvent(QPaintEvent*)

@@ -12,6 +12,8 @@ class QDialog;
 
 class PictureArea : public QWidget
 {
+    Q_OBJECT
+
 public:
     PictureArea(const QString& fileName, const QRect& source, Prompts& prompts, Sounds& sounds,
                 QWidget* parent);
