@@ -1,15 +1,13 @@
 #include "dibpicture.h"
 
 #include "dibreader.h"
+#include "programdirectory.h"
 #include "services.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -18,10 +16,21 @@ namespace {
 // Far beyond any picture the program ships; a larger file is not read into memory.
 constexpr qint64 kLargestFile = qint64(dib::kMaxPixels) * 4 + 65536;
 
-QString HighDensityName(const QString& fileName)
+// What the user is told of a picture that is not drawn; empty for the beep.
+QString FailureMessage(dib::Failure failure, const QString& fileName)
 {
-    const QFileInfo info(fileName);
-    return info.dir().filePath(info.completeBaseName() + QStringLiteral("@2x.") + info.suffix());
+    switch (failure) {
+    case dib::Failure::NotADib:
+        return QObject::tr("%1 is not a Legitimate DIB File!").arg(fileName);
+    case dib::Failure::NoPalette:
+        return QObject::tr("CreatePalette() Failed");
+    case dib::Failure::RleUnreadable:
+        return QObject::tr("Could not load RLE!");
+    case dib::Failure::None:
+    case dib::Failure::PixelsUnreadable:
+        break;
+    }
+    return {};
 }
 
 class WaitCursor
@@ -54,33 +63,17 @@ bool DibPicture::draw(QPainter& painter, QWidget* window)
         path = sharper;
         scale = 2;
     }
-    // Only an ordinary file is opened: a pipe of that name would block the window.
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+    const std::optional<QByteArray> bytes = ReadOrdinaryFile(path, kLargestFile + 1);
+    if (!bytes) {
         m_enabled = false;
         return false;
     }
-    if (file.size() > kLargestFile) {
-        fail(window, QObject::tr("%1 is not a Legitimate DIB File!").arg(m_fileName));
-        return false;
-    }
-    const QByteArray bytes = file.readAll();
-    const auto* data = reinterpret_cast<const uint8_t*>(bytes.constData());
-    const dib::Picture picture = dib::Read({data, size_t(bytes.size())});
-    switch (picture.failure) {
-    case dib::Failure::None:
-        break;
-    case dib::Failure::NotADib:
-        fail(window, QObject::tr("%1 is not a Legitimate DIB File!").arg(m_fileName));
-        return false;
-    case dib::Failure::NoPalette:
-        fail(window, QObject::tr("CreatePalette() Failed"));
-        return false;
-    case dib::Failure::RleUnreadable:
-        fail(window, QObject::tr("Could not load RLE!"));
-        return false;
-    case dib::Failure::PixelsUnreadable:
-        fail(window, QString());
+    const auto* data = reinterpret_cast<const uint8_t*>(bytes->constData());
+    const dib::Picture picture = bytes->size() > kLargestFile
+                                     ? dib::Picture{dib::Failure::NotADib, {}}
+                                     : dib::Read({data, size_t(bytes->size())});
+    if (picture.failure != dib::Failure::None) {
+        fail(window, FailureMessage(picture.failure, m_fileName));
         return false;
     }
     const dib::Image& image = picture.image;
@@ -106,8 +99,6 @@ void DibPicture::fail(QWidget* window, const QString& message)
         return;
     }
     // Not from inside the paint that found it: the message box would paint over it again.
-    QTimer::singleShot(0, window,
-                       [prompts = &m_prompts, window = QPointer<QWidget>(window), message] {
-                           prompts->warning(window, message);
-                       });
+    QTimer::singleShot(
+        0, window, [prompts = &m_prompts, window, message] { prompts->warning(window, message); });
 }

@@ -1,9 +1,8 @@
 #include "emblemview.h"
 
 #include "avireader.h"
+#include "programdirectory.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QPainter>
 #include <QTimerEvent>
 
@@ -50,14 +49,12 @@ void EmblemView::setStillPicture(const QString& path)
 bool EmblemView::play(const QString& clipPath)
 {
     stop();
-    QFile file(clipPath);
-    if (!QFileInfo(clipPath).isFile() || !file.open(QIODevice::ReadOnly) ||
-        file.size() > kLargestClip) {
+    const std::optional<QByteArray> bytes = ReadOrdinaryFile(clipPath, kLargestClip + 1);
+    if (!bytes || bytes->size() > kLargestClip) {
         return false;
     }
-    const QByteArray bytes = file.readAll();
     const auto clip =
-        avi::Read({reinterpret_cast<const uint8_t*>(bytes.constData()), size_t(bytes.size())});
+        avi::Read({reinterpret_cast<const uint8_t*>(bytes->constData()), size_t(bytes->size())});
     if (!clip) {
         return false;
     }

@@ -1,6 +1,7 @@
 #include "picturebutton.h"
 
-#include <QFileInfo>
+#include "programdirectory.h"
+
 #include <QPainter>
 #include <QStyleOptionButton>
 
@@ -22,10 +23,7 @@ void PictureButton::paintEvent(QPaintEvent*)
     if (m_picture.isNull() && !m_pictureFile.isEmpty()) {
         // Read on the first paint, so that the window opens without waiting for it; a dense
         // screen gets the picture drawn at twice the size.
-        const QFileInfo file(m_pictureFile);
-        const QString sharper =
-            file.path() + QLatin1Char('/') + file.completeBaseName() + QStringLiteral("@2x.png");
-        if (devicePixelRatio() < 1.5 || !m_picture.load(sharper)) {
+        if (devicePixelRatio() < 1.5 || !m_picture.load(HighDensityName(m_pictureFile))) {
             m_picture.load(m_pictureFile);
         }
         m_pictureFile.clear();

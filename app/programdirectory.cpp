@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -68,4 +69,19 @@ QString FindProgramFile(const QString& name, const QString& programDirectory)
 {
     const QString here = FindInFolder(QDir::currentPath(), name);
     return here.isEmpty() ? FindInFolder(programDirectory, name) : here;
+}
+
+std::optional<QByteArray> ReadOrdinaryFile(const QString& path, qint64 limit)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    return file.read(limit);
+}
+
+QString HighDensityName(const QString& fileName)
+{
+    const QFileInfo info(fileName);
+    return info.dir().filePath(info.completeBaseName() + QStringLiteral("@2x.") + info.suffix());
 }

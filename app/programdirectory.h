@@ -3,7 +3,10 @@
 // Where the program's files are: the ones it ships (sounds, pictures, help) and the ones it
 // writes (settings, the hand-off file).
 
+#include <QByteArray>
 #include <QString>
+
+#include <optional>
 
 // The folder of the shipped files: the executable's own folder when they stand beside it (build
 // tree, unpacked archive), otherwise the installed data folder <prefix>/share/tavo.
@@ -17,3 +20,11 @@ QString DataDirectory(const QString& programDirectory);
 // A shipped file looked up by name without regard to case, first in the current working folder
 // and then in the program directory; empty when neither has it.
 QString FindProgramFile(const QString& name, const QString& programDirectory);
+
+// At most `limit` bytes of an ordinary file; none when it is missing, unreadable or not an
+// ordinary file (a pipe of that name would block the window).
+std::optional<QByteArray> ReadOrdinaryFile(const QString& path, qint64 limit);
+
+// "NAME@2x.EXT" beside "NAME.EXT": the same picture drawn at twice the size, for a screen at
+// scale factor 2.
+QString HighDensityName(const QString& fileName);

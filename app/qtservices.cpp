@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLibrary>
@@ -138,11 +137,9 @@ void QtFrameScreens::splash(bool shown)
 
 void QtFrameScreens::about(QWidget* parent)
 {
-    QString versionText;
-    QFile file(FindProgramFile(kVersionFileName, m_programDirectory));
-    if (QFileInfo(file.fileName()).isFile() && file.open(QIODevice::ReadOnly)) {
-        versionText = QString::fromUtf8(file.read(65536));
-    }
+    const QString versionText = QString::fromUtf8(
+        ReadOrdinaryFile(FindProgramFile(kVersionFileName, m_programDirectory), 65536)
+            .value_or(QByteArray()));
     // "smtb.bmp" is one of the program's own files.
     AboutBox box(versionText, QDir(m_programDirectory).filePath(QStringLiteral("smtb.bmp")),
                  m_prompts, m_sounds, parent);

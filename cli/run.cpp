@@ -28,6 +28,16 @@ std::string Utf8(const std::string& stored)
     return Windows1252ToUtf8(stored);
 }
 
+// A JSON object of texts, written with the command line's ", " and ": ".
+std::string JsonObject(const NamedTexts& texts)
+{
+    std::string out = "{";
+    for (const auto& [name, text] : texts) {
+        out += (out.size() > 1 ? ", " : "") + JsonString(name) + ": " + JsonString(text);
+    }
+    return out + "}";
+}
+
 }  // namespace
 
 std::vector<std::string_view> InputNames(const Calculator& calculator)
@@ -139,15 +149,6 @@ std::string PlainText(const Calculator& calculator, const Run& run)
         out += "Warning: " + run.warning + "\n";
     }
     return out + Utf8(run.report.header) + "\n" + Utf8(run.report.body + run.report.trailer) + "\n";
-}
-
-std::string JsonObject(const NamedTexts& texts)
-{
-    std::string out = "{";
-    for (const auto& [name, text] : texts) {
-        out += (out.size() > 1 ? ", " : "") + JsonString(name) + ": " + JsonString(text);
-    }
-    return out + "}";
 }
 
 std::string JsonLine(const Calculator& calculator, const Run& run)

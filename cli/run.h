@@ -64,6 +64,5 @@ Run Calculate(const Calculator& calculator, const Resolved& resolved);
 std::string PlainText(const Calculator& calculator, const Run& run);
 // One JSON object on one line, "\n" included.
 std::string JsonLine(const Calculator& calculator, const Run& run);
-std::string JsonObject(const NamedTexts& texts);
 
 }  // namespace tavo::cli
