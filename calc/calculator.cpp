@@ -1,19 +1,23 @@
 #include "calculator.h"
 
 #include <algorithm>
-#include <cctype>
+#include <optional>
 #include <utility>
 
 namespace tavo {
 
 namespace {
 
+char Lower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
+
+// Option names are ASCII: other bytes are compared as they are.
 bool SameLetters(std::string_view a, std::string_view b)
 {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return Lower(x) == Lower(y); });
 }
 
 }  // namespace
@@ -75,53 +79,69 @@ InputValues OpeningValues(const Calculator& calculator)
     return values;
 }
 
-Outcome Evaluate(const Calculator& calculator, InputValues values)
+Outcome Evaluate(const Calculator& calculator, InputValues values, Completion completion)
 {
-    return Evaluate(calculator, std::move(values), calculator.compute);
+    return Evaluate(calculator, std::move(values), calculator.compute, completion);
 }
 
 Outcome Evaluate(const Calculator& calculator, InputValues values,
-                 const std::function<Outcome(const InputValues&)>& compute)
+                 const std::function<Outcome(const InputValues&)>& compute, Completion completion)
 {
     const std::vector<Input>& inputs = calculator.inputs;
-    // Inputs not given keep their opening value; a choice beyond its list too.
-    const InputValues opening = OpeningValues(calculator);
+    // Inputs not given keep their opening value; a choice beyond its list too. Made only when
+    // needed, since a batch gives every input.
+    std::optional<InputValues> opening;
+    const auto openingValue = [&](size_t i) -> const InputValue& {
+        if (!opening) {
+            opening = OpeningValues(calculator);
+        }
+        return (*opening)[i];
+    };
     for (size_t i = values.size(); i < inputs.size(); ++i) {
-        values.push_back(opening[i]);
+        values.push_back(openingValue(i));
     }
     values.resize(inputs.size());
     // In order: a list's entries depend on the inputs before it. One that has shrunk under its
     // choice goes back to its first entry.
     for (size_t i = 0; i < inputs.size(); ++i) {
+        if (!inputs[i].isChoice()) {
+            continue;
+        }
         const int options = static_cast<int>(inputs[i].optionsAt(values).size());
         const bool typed = inputs[i].editable && values[i].choice == -1;
-        if (inputs[i].isChoice() && !typed &&
-            (values[i].choice < 0 || values[i].choice >= options)) {
-            values[i] = opening[i].choice < options ? opening[i] : InputValue{};
+        if (!typed && (values[i].choice < 0 || values[i].choice >= options)) {
+            values[i] = openingValue(i).choice < options ? openingValue(i) : InputValue{};
         }
     }
     for (size_t i = 0; i < inputs.size(); ++i) {
         if (inputs[i].isField() && inputs[i].isHeld()) {
-            values[i].text = HoldToLimits(values[i].text, inputs[i].limits);
+            HoldInPlace(values[i].text, inputs[i].limits);
         }
     }
     Outcome outcome = compute(values);
     outcome.shown.resize(inputs.size());
-    outcome.labels.resize(inputs.size());
     outcome.presence.resize(inputs.size(), Presence::Shown);
     for (size_t i = 0; i < inputs.size(); ++i) {
         const Input& input = inputs[i];
         if (outcome.shown[i].empty()) {
             const int choice = values[i].choice;
-            outcome.shown[i] = !input.isChoice() || choice < 0
-                                   ? values[i].text
-                                   : std::string(input.optionsAt(values)[size_t(choice)].name);
-        }
-        if (outcome.labels[i].empty()) {
-            outcome.labels[i] = std::string(input.label);
+            if (!input.isChoice() || choice < 0) {
+                outcome.shown[i] = std::move(values[i].text);
+            } else {
+                outcome.shown[i] = input.optionsAt(values)[size_t(choice)].name;
+            }
         }
     }
     outcome.results.resize(calculator.results.size());
+    if (completion == Completion::Texts) {
+        return outcome;
+    }
+    outcome.labels.resize(inputs.size());
+    for (size_t i = 0; i < inputs.size(); ++i) {
+        if (outcome.labels[i].empty()) {
+            outcome.labels[i] = std::string(inputs[i].label);
+        }
+    }
     for (size_t i = 0; i < calculator.results.size(); ++i) {
         ResultValue& result = outcome.results[i];
         if (result.label.empty()) {
@@ -134,7 +154,9 @@ Outcome Evaluate(const Calculator& calculator, InputValues values,
 
 std::string SpokenName(std::string_view label, std::string_view group)
 {
-    std::string name(group);
+    std::string name;
+    name.reserve(group.size() + label.size() + 1);
+    name += group;
     bool space = !name.empty();
     for (const char c : label) {
         if (c == '&') {

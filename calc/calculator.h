@@ -13,6 +13,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -29,6 +30,9 @@ enum class InputKind {
     // What the page collects with buttons of its own, such as the conductors added to a list; on
     // the command line a text ("3,12,THHN;1,10,THW").
     Collected,
+    // A text that the calculation reads itself and refuses, with the reason, when it cannot
+    // (the circuit check's inputs); its options, when it has any, are the texts it offers.
+    Text,
 };
 
 // One entry of a choice: the name the command line takes, and the caption the page shows with
@@ -78,7 +82,8 @@ struct Input
     std::string_view label;  // as the page shows it, with its mnemonic: "&Voltage"
     // Goes before the label in the input's spoken name where two inputs share a label: "Primary".
     std::string_view group = {};
-    std::string_view opening = {};  // the text when the page opens; for a choice, an option name
+    std::string_view opening = {};    // the text when the page opens; for a choice, an option name
+    std::string_view byDefault = {};  // what an empty text stands for, where it stands for one
     std::optional<std::string_view> reset = {};  // none: Reset leaves the input as it is
     StepLimits limits = kValueFieldLimits;       // fields: what the spinner keeps to
     bool held = false;  // a field brought back inside its limits at every recompute
@@ -92,6 +97,8 @@ struct Input
     std::string (*check)(std::string_view text) = nullptr;
 
     bool isField() const { return kind == InputKind::Number || kind == InputKind::Percent; }
+    // The text the command line lists it with: its opening text, or what an empty one means.
+    std::string_view defaultText() const { return opening.empty() ? byDefault : opening; }
     bool isChoice() const { return kind == InputKind::Choice || kind == InputKind::OneOf; }
     bool isHeld() const { return kind == InputKind::Percent || held; }
     // The choices for the values of the inputs before this one.
@@ -177,6 +184,13 @@ struct SelectionSheet
     std::vector<std::array<std::string, 3>> stored = {};  // count, wire size, insulation
 };
 
+// Why a calculation cannot take one of its inputs: "a number greater than 0".
+struct Refusal
+{
+    std::string_view input;  // the input's name
+    std::string reason;
+};
+
 // One recompute: what the page shows afterwards and the report it keeps.
 struct Outcome
 {
@@ -190,6 +204,23 @@ struct Outcome
     std::string warning = {};                  // a warning the page shows in a window of its own
     int beeps = 0;                             // how often the recompute beeps
     std::optional<SelectionSheet> sheet = {};  // what the page's Print button prints
+    std::optional<Refusal> refused = {};       // an input it cannot take: no results then
+    std::vector<std::string> trace = {};       // a calculation that explains itself, step by step
+};
+
+// What a batch learns of all of its rows before it computes any, for a calculator whose rows
+// depend on one another (circuits that share a raceway). The batch reads its rows once for each
+// pass it is asked for, then computes them, on any thread: compute() does not change the plan.
+class BatchPlan
+{
+public:
+    virtual ~BatchPlan() = default;
+    // The passes over the rows before they are computed; asked again after each pass.
+    virtual int passes() const = 0;
+    // Row numbers count the rows after the header from 1.
+    virtual void learn(int pass, long row, const InputValues& values) = 0;
+    // What Calculator::compute gives, for one row of the batch; with its trace when `traced`.
+    virtual Outcome compute(long row, const InputValues& values, bool traced) const = 0;
 };
 
 struct Calculator
@@ -200,11 +231,17 @@ struct Calculator
     // A converter: it writes its results into the fields it did not convert from, so its fields
     // are results too.
     bool converts = false;
+    // Shown on a tab of the main window; a calculation of a window of its own has no page.
+    bool hasPage = true;
+    // Its outcome carries a trace of its steps, which the command line prints.
+    bool explains = false;
     std::vector<Input> inputs = {};
     std::vector<Result> results = {};
     // From the values, every held field already inside its limits, to the outcome. It fills what
     // it knows; Evaluate completes the rest from the description.
     std::function<Outcome(const InputValues&)> compute = {};
+    // For rows that depend on one another: a new plan for each batch.
+    std::function<std::unique_ptr<BatchPlan>()> plan = {};
 
     // The input named `name`; -1 when there is none.
     int inputIndex(std::string_view name) const;
@@ -213,12 +250,21 @@ struct Calculator
 // The values of a page that has just opened.
 InputValues OpeningValues(const Calculator& calculator);
 
+// How much of the outcome a recompute completes: all that a page shows, or only the texts that a
+// batch writes (shown inputs, result texts, the report), without labels and spoken names.
+enum class Completion {
+    Whole,
+    Texts,
+};
+
 // One recompute: the held fields brought inside their limits, the calculation, and the outcome
 // completed with every input's shown text, label and presence and every result's label and name.
-Outcome Evaluate(const Calculator& calculator, InputValues values);
+Outcome Evaluate(const Calculator& calculator, InputValues values,
+                 Completion completion = Completion::Whole);
 // The same with a compute function of the caller's, such as one over selections a page keeps.
 Outcome Evaluate(const Calculator& calculator, InputValues values,
-                 const std::function<Outcome(const InputValues&)>& compute);
+                 const std::function<Outcome(const InputValues&)>& compute,
+                 Completion completion = Completion::Whole);
 
 // The label's text as a screen reader names the control: no mnemonic, single spaces, the group
 // in front.

@@ -1,30 +1,208 @@
 #include "numbertext.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
+#include <optional>
+#include <string_view>
 
 namespace tavo {
 
 namespace {
 
+// Decimal digits kept in place, without the heap: a batch formats millions of numbers. Room
+// for every digit of the largest double and the places after it.
+class DigitString
+{
+public:
+    static constexpr size_t kRoom = 720;
+
+    size_t size() const { return m_size; }
+    bool empty() const { return m_size == 0; }
+    char operator[](size_t i) const { return m_digits[i]; }
+    char& operator[](size_t i) { return m_digits[i]; }
+    std::string_view view(size_t from = 0, size_t count = std::string_view::npos) const
+    {
+        return std::string_view(m_digits.data(), m_size).substr(std::min(from, m_size), count);
+    }
+    void clear() { m_size = 0; }
+    void push_back(char c) { m_digits[m_size++] = c; }
+    void pop_back() { --m_size; }
+    void resize(size_t size) { m_size = size; }
+    // Zeros up to `size` digits, as far as there is room.
+    void padTo(size_t size)
+    {
+        size = std::min(size, kRoom);
+        while (m_size < size) {
+            m_digits[m_size++] = '0';
+        }
+    }
+    // The seventeen digits of a number from 10^16 to 10^17 - 1, two at a time.
+    void setSeventeen(std::uint64_t n)
+    {
+        static constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324"
+                                         "25262728293031323334353637383940414243444546474849"
+                                         "50515253545556575859606162636465666768697071727374"
+                                         "75767778798081828384858687888990919293949596979899";
+        for (size_t i = 16; i > 0; i -= 2) {
+            const size_t pair = size_t(n % 100) * 2;
+            n /= 100;
+            m_digits[i - 1] = kPairs[pair];
+            m_digits[i] = kPairs[pair + 1];
+        }
+        m_digits[0] = static_cast<char>('0' + n);
+        m_size = 17;
+    }
+    void prepend(char c)
+    {
+        std::copy_backward(m_digits.begin(), m_digits.begin() + long(m_size),
+                           m_digits.begin() + long(m_size) + 1);
+        m_digits[0] = c;
+        ++m_size;
+    }
+
+private:
+    std::array<char, kRoom> m_digits;  // only the first m_size are read
+    size_t m_size = 0;
+};
+
 // A decimal digit string and the position of the point: the value is 0.digits x 10^point.
 struct Digits
 {
-    std::string digits;
+    DigitString digits;
     int point = 0;
 };
 
 // |x| to seventeen significant digits, correctly rounded. Every later rounding works on these
 // digits, half away from zero, so a value typed as 9.9999999995 rounds up to 10 at ten digits
 // even though its binary value lies a hair below.
-Digits SeventeenDigits(double ax)
+__extension__ using Wide = unsigned __int128;
+
+constexpr std::array<Wide, 39> kPowersOfTen = [] {
+    std::array<Wide, 39> powers{};
+    Wide p = 1;
+    for (Wide& power : powers) {
+        power = p;
+        p *= 10;
+    }
+    return powers;
+}();
+
+Wide PowerOfTen(int n)
 {
-    Digits d;
+    return kPowersOfTen[size_t(n)];
+}
+
+// |x| x 10^k cut to a whole number, and rounded to one (ties to even), when 128-bit arithmetic
+// holds it exactly: the common case of a batch's numbers, without the general conversion's cost.
+struct Scaled
+{
+    Wide whole = 0;
+    Wide rounded = 0;
+};
+
+// A positive normal double as m x 2^q, m of 53 bits.
+struct Binary
+{
+    std::uint64_t m = 0;
+    int q = 0;
+};
+
+std::optional<Binary> BinaryOf(double ax)
+{
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &ax, sizeof bits);
+    const int biased = static_cast<int>((bits >> 52) & 0x7FF);
+    if (biased == 0 || biased == 0x7FF) {
+        return std::nullopt;  // subnormal, infinite or not a number
+    }
+    return Binary{(bits & ((std::uint64_t(1) << 52) - 1)) | (std::uint64_t(1) << 52),
+                  biased - 1075};
+}
+
+std::optional<Scaled> ScaledExactly(Binary binary, int k)
+{
+    const std::uint64_t m = binary.m;
+    const int q = binary.q;
+    Scaled scaled;
+    Wide remainder = 0;
+    Wide divisor = 1;
+    if (k >= 0) {
+        if (k > 22 || q < -120 || q > 10) {
+            return std::nullopt;
+        }
+        const Wide n = Wide(m) * PowerOfTen(k);
+        if (q >= 0) {
+            scaled.whole = scaled.rounded = n << q;
+            return scaled;
+        }
+        divisor = Wide(1) << -q;
+        scaled.whole = n >> -q;
+        remainder = n & (divisor - 1);
+    } else {
+        if (-k > 38 || q < 0 || q > 70) {
+            return std::nullopt;
+        }
+        const Wide n = Wide(m) << q;
+        divisor = PowerOfTen(-k);
+        scaled.whole = n / divisor;
+        remainder = n % divisor;
+    }
+    const Wide twice = remainder * 2;  // remainder < divisor <= 2^127 / 4: no overflow
+    const bool up = twice > divisor || (twice == divisor && (scaled.whole & 1) != 0);
+    scaled.rounded = scaled.whole + (up ? 1 : 0);
+    return scaled;
+}
+
+// The seventeen digits by 128-bit arithmetic; false when it cannot hold them.
+bool SeventeenDigitsExactly(double ax, Digits& d)
+{
+    const Wide kLow = PowerOfTen(16);
+    const Wide kHigh = PowerOfTen(17);
+    const std::optional<Binary> binary = BinaryOf(ax);
+    if (!binary) {
+        return false;
+    }
+    // A first guess at the leading digit's place, floor(log10(2) x the leading bit's place),
+    // put right by the exact whole part.
+    int exponent = ((binary->q + 52) * 78913) >> 18;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const std::optional<Scaled> scaled = ScaledExactly(*binary, 16 - exponent);
+        if (!scaled) {
+            return false;
+        }
+        if (scaled->whole < kLow) {
+            --exponent;
+            continue;
+        }
+        if (scaled->whole >= kHigh) {
+            ++exponent;
+            continue;
+        }
+        // Rounded up to 10^17: one place more, as the general conversion writes it.
+        if (scaled->rounded == kHigh) {
+            ++exponent;
+        }
+        auto digits = static_cast<std::uint64_t>(scaled->rounded == kHigh ? kLow : scaled->rounded);
+        d.digits.setSeventeen(digits);
+        d.point = exponent + 1;
+        return true;
+    }
+    return false;
+}
+
+void SeventeenDigits(double ax, Digits& d)
+{
     if (ax == 0) {
-        return d;
+        return;
+    }
+    if (SeventeenDigitsExactly(ax, d)) {
+        return;
     }
     char buf[64];
     const auto end =
@@ -32,12 +210,13 @@ Digits SeventeenDigits(double ax)
     const std::string_view text(buf, static_cast<size_t>(end - buf));
     const size_t e = text.find('e');
     d.digits.push_back(text[0]);
-    d.digits.append(text.substr(2, e - 2));
+    for (const char c : text.substr(2, e - 2)) {
+        d.digits.push_back(c);
+    }
     int exponent = 0;
     std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(),
                     exponent);
     d.point = exponent + 1;
-    return d;
 }
 
 // Keeps the first `count` digits, rounding half up; a carry adds a leading "1" and moves the point.
@@ -48,7 +227,7 @@ void RoundTo(Digits& d, int count)
         return;
     }
     if (static_cast<size_t>(count) >= d.digits.size()) {
-        d.digits.append(static_cast<size_t>(count) - d.digits.size(), '0');
+        d.digits.padTo(static_cast<size_t>(count));
         return;
     }
     const bool up = d.digits[static_cast<size_t>(count)] >= '5';
@@ -64,20 +243,23 @@ void RoundTo(Digits& d, int count)
     if (i >= 0) {
         ++d.digits[static_cast<size_t>(i)];
     } else {
-        d.digits.insert(d.digits.begin(), '1');
+        d.digits.prepend('1');
         d.digits.pop_back();
         ++d.point;
         if (count == 0) {
-            d.digits = "1";
+            d.digits.clear();
+            d.digits.push_back('1');
         }
     }
 }
 
-void StripTrailingZeros(std::string& s)
+// Without its trailing zeros.
+std::string_view Stripped(std::string_view s)
 {
     while (!s.empty() && s.back() == '0') {
-        s.pop_back();
+        s.remove_suffix(1);
     }
+    return s;
 }
 
 // The decimal exponent of the leading digit of a number written as `mantissa` (digits with at
@@ -106,15 +288,14 @@ std::string GeneralForm(double x)
     if (x == 0) {
         return "0.";
     }
-    Digits d = SeventeenDigits(std::fabs(x));
+    Digits d;
+    SeventeenDigits(std::fabs(x), d);
     RoundTo(d, 6);
     const int exponent = d.point - 1;
     if (exponent < -1 || exponent > 5) {
-        std::string mantissa = d.digits.substr(1);
-        StripTrailingZeros(mantissa);
         out += d.digits[0];
         out += '.';
-        out += mantissa;
+        out += Stripped(d.digits.view(1));
         out += exponent < 0 ? "e-" : "e+";
         std::string e = std::to_string(std::abs(exponent));
         if (e.size() < 3) {
@@ -122,17 +303,15 @@ std::string GeneralForm(double x)
         }
         return out + e;
     }
-    std::string whole;
-    std::string fraction;
     if (exponent >= 0) {
-        whole = d.digits.substr(0, static_cast<size_t>(exponent) + 1);
-        fraction = d.digits.substr(static_cast<size_t>(exponent) + 1);
+        out += d.digits.view(0, static_cast<size_t>(exponent) + 1);
+        out += '.';
+        out += Stripped(d.digits.view(static_cast<size_t>(exponent) + 1));
     } else {
-        whole = "0";
-        fraction = d.digits;
+        out += "0.";
+        out += Stripped(d.digits.view());
     }
-    StripTrailingZeros(fraction);
-    return out + whole + "." + fraction;
+    return out;
 }
 
 std::string Decimals(double x, int places, bool withSign)
@@ -140,7 +319,8 @@ std::string Decimals(double x, int places, bool withSign)
     if (!std::isfinite(x)) {
         return kOutOfScope;
     }
-    Digits d = SeventeenDigits(std::fabs(x));
+    Digits d;
+    SeventeenDigits(std::fabs(x), d);
     RoundTo(d, d.point + places);
     if (d.digits.empty()) {
         d.point = 0;
@@ -148,20 +328,22 @@ std::string Decimals(double x, int places, bool withSign)
     if (d.point > 400) {
         return kOutOfScope;
     }
-    std::string text;
+    std::string text = withSign && x < 0 ? "-" : "";
     if (d.point >= 0) {
-        std::string fraction = d.digits.substr(std::min(d.digits.size(), size_t(d.point)));
-        StripTrailingZeros(fraction);
-        text = d.digits.substr(0, size_t(d.point)) + "." + fraction;
-        if (text.find_first_not_of("0.") == std::string::npos) {
+        const std::string_view whole = d.digits.view(0, size_t(d.point));
+        const std::string_view fraction = Stripped(d.digits.view(size_t(d.point)));
+        if (whole.find_first_not_of('0') == std::string_view::npos && fraction.empty()) {
             return "0";
         }
+        text += whole;
+        text += '.';
+        text += fraction;
     } else {
-        std::string digits = d.digits;
-        StripTrailingZeros(digits);
-        text = "." + std::string(size_t(-d.point), '0') + digits;
+        text += '.';
+        text.append(size_t(-d.point), '0');
+        text += Stripped(d.digits.view());
     }
-    return (withSign && x < 0 ? "-" : "") + text;
+    return text;
 }
 
 bool IsDigit(char c)
@@ -217,6 +399,24 @@ double ParseNumber(std::string_view text)
             end = j;
         }
     }
+    // Up to fifteen digits and no exponent: the whole number and the power of ten are exact, so
+    // one division is the correctly rounded value that the general reading gives too.
+    if (end == mantissaEnd && digits <= 15) {
+        std::uint64_t whole = 0;
+        int places = -1;
+        for (size_t k = start; k < end; ++k) {
+            if (text[k] == '.') {
+                places = 0;
+                continue;
+            }
+            whole = whole * 10 + std::uint64_t(text[k] - '0');
+            places += places >= 0 ? 1 : 0;
+        }
+        static constexpr std::array<double, 16> kPowers = {
+            1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+        const double value = double(whole) / kPowers[size_t(std::max(places, 0))];
+        return negative ? -value : value;
+    }
     double value = 0;
     const auto [ptr, ec] = std::from_chars(text.data() + start, text.data() + end, value);
     if (ec == std::errc::result_out_of_range) {
@@ -239,20 +439,22 @@ std::string FormatNumber(double x)
     if (x < 0.0001 || x >= 1e9) {
         return GeneralForm(x);
     }
-    Digits d = SeventeenDigits(x);
+    Digits d;
+    SeventeenDigits(x, d);
     RoundTo(d, 10);
+    std::string text;
     if (d.point >= 0) {
         const size_t whole = size_t(d.point);
-        if (d.digits.size() < whole) {
-            d.digits.append(whole - d.digits.size(), '0');
-        }
-        std::string fraction = d.digits.substr(whole);
-        StripTrailingZeros(fraction);
-        return d.digits.substr(0, whole) + "." + fraction;
+        d.digits.padTo(whole);
+        text += d.digits.view(0, whole);
+        text += '.';
+        text += Stripped(d.digits.view(whole));
+        return text;
     }
-    std::string digits = d.digits;
-    StripTrailingZeros(digits);
-    return "." + std::string(size_t(-d.point), '0') + digits;
+    text += '.';
+    text.append(size_t(-d.point), '0');
+    text += Stripped(d.digits.view());
+    return text;
 }
 
 std::string FormatDecimals(double x, int places)
@@ -318,16 +520,21 @@ std::optional<double> StepValue(double v, ScrollCode code, StepLimits limits)
 
 std::string HoldToLimits(std::string_view text, StepLimits limits)
 {
+    std::string held(text);
+    HoldInPlace(held, limits);
+    return held;
+}
+
+void HoldInPlace(std::string& text, StepLimits limits)
+{
     // The limits are whole numbers, so their text has no point.
     const auto whole = [](double bound) { return std::to_string(static_cast<long long>(bound)); };
     const double value = ParseNumber(text);
     if (value > limits.upper) {
-        return whole(limits.upper);
+        text = whole(limits.upper);
+    } else if (value < limits.lower) {
+        text = whole(limits.lower);
     }
-    if (value < limits.lower) {
-        return whole(limits.lower);
-    }
-    return std::string(text);
 }
 
 }  // namespace tavo

@@ -69,5 +69,7 @@ std::optional<double> StepValue(double value, ScrollCode code, StepLimits limits
 // where 0 is below it) the lower limit ("10"), otherwise the text as typed. The report quotes
 // what the field shows, so a report never depends on how often the page recomputed.
 std::string HoldToLimits(std::string_view text, StepLimits limits);
+// The same in place: the text is written only when it lies outside the limits.
+void HoldInPlace(std::string& text, StepLimits limits);
 
 }  // namespace tavo

@@ -26,6 +26,12 @@ std::string ReportText::text(size_t offset, size_t size) const
     return std::string(start, end);
 }
 
+std::string_view ReportText::Kept(std::string_view text, size_t size)
+{
+    text = text.substr(0, std::min(text.size(), size - 1));
+    return text.substr(0, std::min(text.size(), text.find('\0')));
+}
+
 void ReportText::setText(size_t offset, size_t size, std::string_view text)
 {
     char* start = m_bytes.data() + offset;

@@ -42,6 +42,10 @@ public:
     void setTrailer(std::string_view trailer) { setText(kTrailerOffset, kTrailerSize, trailer); }
     void setLines(const ReportLines& lines);
 
+    // The part of `text` that a field of `size` bytes keeps: at most size - 1 bytes, up to the
+    // first zero byte.
+    static std::string_view Kept(std::string_view text, size_t size);
+
     const std::array<char, kSize>& bytes() const { return m_bytes; }
     // Clears the record and copies in at most 480 bytes.
     void setBytes(std::string_view bytes);

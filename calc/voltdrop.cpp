@@ -228,26 +228,36 @@ Outcome ComputeVoltDrop(const InputValues& values)
     const auto percent = [](double value, bool warn) {
         return ResultValue{.text = Decimals(value), .colour = warn ? kRed : kCyan, .number = value};
     };
-    const std::string lowest = FormatDecimalsSigned(drops.lowest, 5);
+    std::vector<ResultValue>& results = outcome.results;
+    results.reserve(5);
     if (dc) {
-        outcome.results = {{.text = "NA"}, {.text = "NA"}};
+        results.push_back({.text = "NA"});
+        results.push_back({.text = "NA"});
     } else {
-        outcome.results = {{.text = Decimals(drops.line), .number = drops.line},
-                           percent(drops.percentLine, drops.percentLine > 3)};
+        results.push_back({.text = Decimals(drops.line), .number = drops.line});
+        results.push_back(percent(drops.percentLine, drops.percentLine > 3));
     }
-    outcome.results.push_back(
+    results.push_back(
         {.text = Decimals(drops.neutral), .label = dc ? "Volt Drop" : "", .number = drops.neutral});
-    outcome.results.push_back(percent(drops.percentNeutral, drops.percentNeutral > 3));
-    outcome.results.back().label = dc ? "% Volt Drop" : "";
-    outcome.results.push_back({.text = lowest, .number = drops.lowest});
+    results.push_back(percent(drops.percentNeutral, drops.percentNeutral > 3));
+    results.back().label = dc ? "% Volt Drop" : "";
+    results.push_back({.text = FormatDecimalsSigned(drops.lowest, 5), .number = drops.lowest});
 
-    const std::string phase = dc ? "DC" : in.mode == Mode::ThreePhase ? "3" : "1";
-    const std::string body =
-        "PHASE=" + phase + " VOLTS=" + values[kVolts].text +
-        " WIRE=" + std::string(ConductorsFor(values)[size_t(in.conductor)].name) +
-        " LENGTH=" + values[kLength].text + " AMPS=" + values[kAmps].text +
-        " SIZE=" + std::string(SizesFor(values)[size_t(in.size)].name) + " LOWEST=" + lowest;
-    outcome.report = {"VOLTAGE DROP", body, kTrailer};
+    const std::string_view phase = dc ? "DC" : in.mode == Mode::ThreePhase ? "3" : "1";
+    std::string& body = outcome.report.body;
+    body.reserve(160);
+    for (const std::string_view part :
+         {std::string_view("PHASE="), phase, std::string_view(" VOLTS="),
+          std::string_view(values[kVolts].text), std::string_view(" WIRE="),
+          ConductorsFor(values)[size_t(in.conductor)].name, std::string_view(" LENGTH="),
+          std::string_view(values[kLength].text), std::string_view(" AMPS="),
+          std::string_view(values[kAmps].text), std::string_view(" SIZE="),
+          SizesFor(values)[size_t(in.size)].name, std::string_view(" LOWEST="),
+          std::string_view(results.back().text)}) {
+        body += part;
+    }
+    outcome.report.header = "VOLTAGE DROP";
+    outcome.report.trailer = kTrailer;
     return outcome;
 }
 

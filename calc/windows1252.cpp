@@ -1,5 +1,6 @@
 #include "windows1252.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -46,11 +47,21 @@ std::string Windows1252ToUtf8(std::string_view text)
 {
     std::string out;
     out.reserve(text.size());
+    AppendWindows1252AsUtf8(out, text);
+    return out;
+}
+
+void AppendWindows1252AsUtf8(std::string& out, std::string_view text)
+{
+    // ASCII is the same in both: taken whole.
+    const auto firstHigh = std::find_if(
+        text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    out.append(text.begin(), firstHigh);
+    text.remove_prefix(size_t(firstHigh - text.begin()));
     for (const char ch : text) {
         const auto byte = static_cast<unsigned char>(ch);
         AppendUtf8(out, byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : char32_t(byte));
     }
-    return out;
 }
 
 size_t NextUtf8(std::string_view text, char32_t* character)

@@ -10,6 +10,8 @@ namespace tavo {
 
 // Bytes 0x80..0x9F use the Windows table; the others are Latin-1.
 std::string Windows1252ToUtf8(std::string_view text);
+// The same, appended to `out`.
+void AppendWindows1252AsUtf8(std::string& out, std::string_view text);
 
 // A character that Windows-1252 cannot hold becomes "?"; each byte of malformed UTF-8 does too
 // (overlong forms, surrogates, stray or missing continuation bytes), so "\xC0\xB1" is never "1".

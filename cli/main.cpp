@@ -31,8 +31,8 @@ void PrintList()
     for (const Calculator* calculator : tavo::AllCalculators()) {
         std::cout << calculator->name << "  " << calculator->summary << "\n";
         for (const tavo::Input& input : calculator->inputs) {
-            std::cout << "    " << input.name << " = " << input.opening;
-            if (input.isChoice()) {
+            std::cout << "    " << input.name << " = " << input.defaultText();
+            if (!input.options.empty()) {
                 std::cout << "  (" << Joined(OptionNames(input.options)) << ")";
             }
             if (input.optionsFor) {
@@ -114,6 +114,9 @@ int main(int argc, char** argv)
         return Fail(why);
     }
     const Run run = Calculate(calculator, resolved);
+    if (!run.refusal.empty()) {
+        return Fail(run.refusal);
+    }
     std::cout << (json ? JsonLine(calculator, run) : PlainText(calculator, run));
     return 0;
 }

@@ -28,6 +28,43 @@ std::string Utf8(const std::string& stored)
     return Windows1252ToUtf8(stored);
 }
 
+// Plain ASCII without control characters: the same bytes in every encoding, nothing to refuse.
+bool IsPlainText(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
+}
+
+void AssignUtf8(std::string& out, std::string_view stored)
+{
+    if (IsPlainText(stored)) {
+        out.assign(stored);
+        return;
+    }
+    out.clear();
+    AppendWindows1252AsUtf8(out, stored);
+}
+
+void AssignWindows1252(std::string& out, std::string_view utf8)
+{
+    if (IsPlainText(utf8)) {
+        out.assign(utf8);
+    } else {
+        out = Utf8ToWindows1252(utf8);
+    }
+}
+
+// The text of the entry at `at` of a list kept from the calculation before, named `name`; the
+// list grows when it is the first calculation.
+std::string& Put(NamedTexts& texts, size_t& at, std::string_view name)
+{
+    if (at == texts.size()) {
+        texts.emplace_back();
+    }
+    auto& [slot, text] = texts[at++];
+    slot.assign(name);
+    return text;
+}
+
 // A JSON object of texts, written with the command line's ", " and ": ".
 std::string JsonObject(const NamedTexts& texts)
 {
@@ -58,9 +95,6 @@ std::vector<std::string_view> OptionNames(std::span<const Option> options)
     return names;
 }
 
-// A text as an error line can show it: bytes that are not UTF-8 and control characters as
-
-// \xHH, so that every line printed is valid UTF-8 and nothing moves the terminal.
 std::string Printable(std::string_view text)
 {
     std::string out;
@@ -83,9 +117,11 @@ std::string Printable(std::string_view text)
     return out;
 }
 
-// Why a text given on the command line cannot be taken; empty when it can.
 std::string Refusal(std::string_view text)
 {
+    if (IsPlainText(text)) {
+        return {};
+    }
     if (!IsValidUtf8(text)) {
         return "is not valid UTF-8";
     }
@@ -97,43 +133,74 @@ std::string Refusal(std::string_view text)
 
 Run Calculate(const Calculator& calculator, const Resolved& resolved)
 {
+    Run run;
+    ToRun(calculator, resolved, Evaluate(calculator, resolved.values), run, Completion::Whole);
+    return run;
+}
+
+void ToRun(const Calculator& calculator, const Resolved& resolved, Outcome&& outcome, Run& run,
+           Completion completion)
+{
     const InputValues& values = resolved.values;
     const std::vector<std::string>& given = resolved.given;
-    const Outcome outcome = Evaluate(calculator, values);
-    Run run;
-    for (size_t i = 0; i < calculator.inputs.size(); ++i) {
+    run.refusal.clear();
+    if (outcome.refused) {
+        const int index = calculator.inputIndex(outcome.refused->input);
+        const std::string text = index >= 0 ? given[size_t(index)] : std::string();
+        run.refusal = "invalid " + std::string(outcome.refused->input) + " \"" + Printable(text) +
+                      "\" for " + std::string(calculator.name) + ": " +
+                      Printable(outcome.refused->reason);
+    }
+    run.trace = std::move(outcome.trace);
+    const bool named = completion == Completion::Whole;
+    size_t at = 0;
+    for (size_t i = 0; named && i < calculator.inputs.size(); ++i) {
         const bool field = !calculator.inputs[i].isChoice() || values[i].choice < 0;
         // A field the recompute left alone shows what was typed.
         const bool asTyped = field && outcome.shown[i] == values[i].text;
-        run.inputs.emplace_back(std::string(calculator.inputs[i].name), asTyped ? given[i]
-                                                                        : field
-                                                                            ? Utf8(outcome.shown[i])
-                                                                            : outcome.shown[i]);
+        std::string& text = Put(run.inputs, at, calculator.inputs[i].name);
+        if (asTyped) {
+            text = given[i];
+        } else if (field) {
+            AssignUtf8(text, outcome.shown[i]);
+        } else {
+            text = outcome.shown[i];
+        }
     }
+    run.inputs.resize(at);
+    at = 0;
     // A converter's results are its own boxes too: each by its label.
     if (calculator.converts) {
         for (size_t i = 0; i < calculator.inputs.size(); ++i) {
             if (calculator.inputs[i].isField()) {
-                run.results.emplace_back(SpokenName(outcome.labels[i]), Utf8(outcome.shown[i]));
+                const std::string name = named ? SpokenName(outcome.labels[i]) : std::string();
+                AssignUtf8(Put(run.results, at, name), outcome.shown[i]);
             }
         }
     }
+    size_t coloured = 0;
     for (size_t i = 0; i < outcome.results.size(); ++i) {
         const ResultValue& result = outcome.results[i];
-        run.results.emplace_back(result.name, result.text);
-        if (calculator.results[i].coloured) {
-            run.colors.emplace_back(result.name, ColourName(result.colour));
+        if (named && calculator.results[i].coloured) {
+            Put(run.colors, coloured, result.name) = ColourName(result.colour);
         }
+        Put(run.results, at, result.name) = std::move(outcome.results[i].text);
     }
-    for (const std::string& line : outcome.list) {
-        run.list.push_back(Utf8(line));
+    run.results.resize(at);
+    run.colors.resize(coloured);
+    run.list.resize(outcome.list.size());
+    for (size_t i = 0; i < outcome.list.size(); ++i) {
+        AssignUtf8(run.list[i], outcome.list[i]);
     }
     run.warning = outcome.warning;
     // As the page keeps it: each line cut at its room in the report record.
-    ReportText record;
-    record.setLines(outcome.report);
-    run.report = {record.header(), record.body(), record.trailer()};
-    return run;
+    const auto kept = [](std::string& line, size_t room) {
+        line.resize(ReportText::Kept(line, room).size());
+        return std::move(line);
+    };
+    run.report.header = kept(outcome.report.header, ReportText::kHeaderSize);
+    run.report.body = kept(outcome.report.body, ReportText::kBodySize);
+    run.report.trailer = kept(outcome.report.trailer, ReportText::kTrailerSize);
 }
 
 std::string PlainText(const Calculator& calculator, const Run& run)
@@ -147,6 +214,12 @@ std::string PlainText(const Calculator& calculator, const Run& run)
     }
     if (!run.warning.empty()) {
         out += "Warning: " + run.warning + "\n";
+    }
+    if (calculator.explains) {
+        out += "Trace:\n";
+        for (const std::string& line : run.trace) {
+            out += "  " + line + "\n";
+        }
     }
     return out + Utf8(run.report.header) + "\n" + Utf8(run.report.body + run.report.trailer) + "\n";
 }
@@ -165,37 +238,63 @@ std::string JsonLine(const Calculator& calculator, const Run& run)
         out += ", \"list\": [" + list + "], \"warning\": " +
                (run.warning.empty() ? std::string("null") : JsonString(run.warning));
     }
+    if (calculator.explains) {
+        std::string trace;
+        for (const std::string& line : run.trace) {
+            trace += (trace.empty() ? "" : ", ") + JsonString(line);
+        }
+        out += ", \"trace\": [" + trace + "]";
+    }
     return out + ", \"report\": {\"header\": " + JsonString(Utf8(run.report.header)) +
            ", \"body\": " + JsonString(Utf8(run.report.body)) +
            ", \"trailer\": " + JsonString(Utf8(run.report.trailer)) + "}}\n";
 }
 
-std::string Resolve(const Calculator& calculator, const NamedTexts& assignments, Resolved& resolved)
+InputReader::InputReader(const Calculator& calculator, std::span<const std::string> names,
+                         bool strict)
+    : m_calculator(calculator), m_names(names.begin(), names.end()), m_strict(strict)
 {
-    InputValues& values = resolved.values;
-    values = OpeningValues(calculator);
-    resolved.given.clear();
-    for (const Input& input : calculator.inputs) {
-        resolved.given.emplace_back(input.opening);
+    for (const std::string& name : m_names) {
+        m_columns.push_back(calculator.inputIndex(name));
     }
-    std::vector<bool> chosen(calculator.inputs.size(), false);
+    m_opening.values = OpeningValues(calculator);
+    for (const Input& input : calculator.inputs) {
+        m_opening.given.emplace_back(input.opening);
+    }
+    m_chosen.assign(calculator.inputs.size(), false);
+}
+
+std::string InputReader::read(std::span<const std::string> texts, Resolved& resolved)
+{
+    const Calculator& calculator = m_calculator;
+    InputValues& values = resolved.values;
+    // Element by element, so that every text keeps the room it had in the row before.
+    values = m_opening.values;
+    resolved.given = m_opening.given;
+    std::fill(m_chosen.begin(), m_chosen.end(), false);
     int lastField = -1;
-    for (const auto& [name, text] : assignments) {
-        const int index = calculator.inputIndex(name);
+    const size_t columns = std::min(texts.size(), m_columns.size());
+    for (size_t column = 0; column < columns; ++column) {
+        const int index = m_columns[column];
+        const std::string& name = m_names[column];
         if (index < 0) {
+            if (!m_strict) {
+                continue;
+            }
             return "unknown input \"" + Printable(name) + "\" for " + std::string(calculator.name) +
                    "; valid inputs: " + Joined(InputNames(calculator));
         }
+        const std::string& text = texts[column];
         if (const std::string why = Refusal(text); !why.empty()) {
             return "the text of " + name + " " + why + ": \"" + Printable(text) + "\"";
         }
         const Input& input = calculator.inputs[size_t(index)];
         resolved.given[size_t(index)] = text;
-        chosen[size_t(index)] = true;
+        m_chosen[size_t(index)] = true;
         if (input.isField()) {
             lastField = index;
         }
-        values[size_t(index)].text = Utf8ToWindows1252(text);
+        AssignWindows1252(values[size_t(index)].text, text);
         if (input.check) {
             if (const std::string why = input.check(text); !why.empty()) {
                 return "invalid " + name + " \"" + Printable(text) + "\" for " +
@@ -214,7 +313,7 @@ std::string Resolve(const Calculator& calculator, const NamedTexts& assignments,
             continue;
         }
         const auto options = input.optionsAt(values);
-        if (!chosen[i]) {
+        if (!m_chosen[i]) {
             values[i].choice = std::max(0, OptionIndex(options, input.opening));
             continue;
         }
@@ -227,6 +326,17 @@ std::string Resolve(const Calculator& calculator, const NamedTexts& assignments,
         }
     }
     return {};
+}
+
+std::string Resolve(const Calculator& calculator, const NamedTexts& assignments, Resolved& resolved)
+{
+    std::vector<std::string> names;
+    std::vector<std::string> texts;
+    for (const auto& [name, text] : assignments) {
+        names.push_back(name);
+        texts.push_back(text);
+    }
+    return InputReader(calculator, names, true).read(texts, resolved);
 }
 
 }  // namespace tavo::cli

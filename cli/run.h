@@ -25,6 +25,9 @@ struct Run
     std::vector<std::string> list;  // the lines of the page's list box
     std::string warning;            // a warning the page shows in a window of its own
     tavo::ReportLines report;
+    std::vector<std::string> trace;  // of a calculation that explains itself
+    // Why the calculation refused an input, as the command line says it; empty when it did not.
+    std::string refusal;
 };
 
 // Items separated by ", ".
@@ -47,18 +50,50 @@ std::string Printable(std::string_view text);
 // Why a text given on the command line cannot be taken; empty when it can.
 std::string Refusal(std::string_view text);
 
-// The values of a calculation from INPUT=TEXT pairs (names already known to the calculator):
-// the rest keep the page's opening values, choices are read in input order, the field given
-// last counts as typed last. Empty, or why the pairs cannot be taken.
+// The values of one calculation: the rest keep the page's opening values, choices are read in
+// input order, the field given last counts as typed last.
 struct Resolved
 {
     InputValues values;
     std::vector<std::string> given;  // each input's text as given, or its opening text
 };
+
+// Reads calculations from texts under names given once: a CSV file's header, or the names of
+// the command line's INPUT=TEXT pairs. The names are looked up once; every row after that reuses
+// the buffers of the row before, so a batch of a million rows allocates little.
+class InputReader
+{
+public:
+    // `strict`: a name that is not an input is refused (the command line); otherwise its texts
+    // are carried past (a CSV file's other columns).
+    InputReader(const Calculator& calculator, std::span<const std::string> names, bool strict);
+
+    // The input of each name, -1 for one that is not an input.
+    const std::vector<int>& columns() const { return m_columns; }
+
+    // One row of texts in the names' order; a short row leaves the rest as they open. Empty, or
+    // why the row cannot be taken.
+    std::string read(std::span<const std::string> texts, Resolved& resolved);
+
+private:
+    const Calculator& m_calculator;
+    std::vector<std::string> m_names;
+    std::vector<int> m_columns;
+    bool m_strict;
+    Resolved m_opening;
+    std::vector<bool> m_chosen;
+};
+
+// The same for INPUT=TEXT pairs: empty, or why the pairs cannot be taken.
 std::string Resolve(const Calculator& calculator, const NamedTexts& assignments,
                     Resolved& resolved);
 
 Run Calculate(const Calculator& calculator, const Resolved& resolved);
+// A run from an outcome already computed, into a run whose buffers are kept from the calculation
+// before; with Completion::Texts only the results' texts, the list, the warning, the report and
+// the trace (a batch row).
+void ToRun(const Calculator& calculator, const Resolved& resolved, Outcome&& outcome, Run& run,
+           Completion completion);
 
 // "Label = text" lines, the list, the warning and the report, each line ending in "\n".
 std::string PlainText(const Calculator& calculator, const Run& run);

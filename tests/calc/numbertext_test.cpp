@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -120,6 +121,15 @@ INSTANTIATE_TEST_SUITE_P(Numbers, FormatDecimalsTest, testing::Values(
     DecimalsCase{"NoPlaces", 12.5, 0, "13.", "13."},
     DecimalsCase{"FourPlaces", 0.1158, 4, ".1158", ".1158"},
     DecimalsCase{"Large", 1.25e20, 2, "125000000000000000000.", "125000000000000000000."},
+    // The seventeen digits behind every rounding: a tie at the seventeenth goes to even, a value
+    // just under a power of ten keeps its place, a carry to 10^17 adds one.
+    DecimalsCase{"SeventeenthDigitTieToEven", 0x1p-25, 24, ".000000029802322387695312",
+                 ".000000029802322387695312"},
+    DecimalsCase{"JustUnderPowerOfTen", 9.9999999999999997e34, 0,
+                 "99999999999999997000000000000000000.", "99999999999999997000000000000000000."},
+    DecimalsCase{"SeventeenNinesCarry", 99999999999999999.0, 0, "100000000000000000.",
+                 "100000000000000000."},
+    DecimalsCase{"Subnormal", 5e-324, 2, "0", "0"},
     DecimalsCase{"NotANumber", std::numeric_limits<double>::infinity(), 3, "Out of scope",
                  "Out of scope"}
 ), [](const auto& info) { return std::string(info.param.name); });
@@ -174,6 +184,21 @@ INSTANTIATE_TEST_SUITE_P(Texts, ParseNumberTest, testing::Values(
               std::numeric_limits<double>::infinity()}
 ), [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
+
+// Short texts are read by a quicker way than long ones: both give the same correctly rounded
+// value, to the last bit.
+TEST(ParseNumber, ShortTextsReadToTheLastBit)
+{
+    for (const char* text :
+         {"0.1", "0.3", "2.675", "1.005", "123456789012345", "12345678.9012345", ".000000000000001",
+          "-0.7", "9007199254740993", "0.1234567890123456", "4.35", "1e1", "80.85"}) {
+        SCOPED_TRACE(text);
+        const std::string_view digits(text[0] == '-' ? text + 1 : text);
+        double expected = 0;
+        std::from_chars(digits.data(), digits.data() + digits.size(), expected);
+        EXPECT_EQ(ParseNumber(text), text[0] == '-' ? -expected : expected);
+    }
+}
 
 TEST(ParseNumber, OverflowReadsAsInfinity)
 {
