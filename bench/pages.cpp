@@ -67,7 +67,7 @@ int main(int argc, char* argv[])
     const int openings = argc > 2 ? std::max(1, atoi(argv[2])) : 15;
     std::printf("%-12s %16s %18s\n", "calculator", "recompute (us)", "first opening (ms)");
     bool met = true;
-    for (const tavo::Calculator* calculator : tavo::AllCalculators()) {
+    for (const tavo::Calculator* calculator : tavo::TabCalculators()) {
         const QString name = UiText(calculator->name);
         std::vector<double> opened;
         for (int i = 0; i < openings; ++i) {

@@ -219,6 +219,8 @@ public:
     virtual int passes() const = 0;
     // Row numbers count the rows after the header from 1.
     virtual void learn(int pass, long row, const InputValues& values) = 0;
+    // After every row of the pass has been learnt.
+    virtual void endPass(int pass) = 0;
     // What Calculator::compute gives, for one row of the batch; with its trace when `traced`.
     virtual Outcome compute(long row, const InputValues& values, bool traced) const = 0;
 };
@@ -240,8 +242,9 @@ struct Calculator
     // From the values, every held field already inside its limits, to the outcome. It fills what
     // it knows; Evaluate completes the rest from the description.
     std::function<Outcome(const InputValues&)> compute = {};
-    // For rows that depend on one another: a new plan for each batch.
-    std::function<std::unique_ptr<BatchPlan>()> plan = {};
+    // For rows that depend on one another: a new plan for each batch, whose rows are computed
+    // with their traces when `traced`.
+    std::function<std::unique_ptr<BatchPlan>(bool traced)> plan = {};
 
     // The input named `name`; -1 when there is none.
     int inputIndex(std::string_view name) const;
@@ -272,6 +275,8 @@ std::string SpokenName(std::string_view label, std::string_view group = {});
 
 // Every calculator, in the order the command line lists them.
 std::span<const Calculator* const> AllCalculators();
+// Those of them that a tab of the main window shows, in the same order.
+std::vector<const Calculator*> TabCalculators();
 const Calculator* FindCalculator(std::string_view name);
 
 }  // namespace tavo

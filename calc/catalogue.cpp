@@ -3,6 +3,7 @@
 #include "ampacity.h"
 #include "boxfill.h"
 #include "calculator.h"
+#include "circuit/circuitcheck.h"
 #include "conduitfill.h"
 #include "conversions.h"
 #include "ground.h"
@@ -58,8 +59,20 @@ std::span<const Calculator* const> AllCalculators()
         &kConvertLength,
         &kConvertMetric,
         &kConvertCircularMils,
+        &kCircuit,
     };
     return kAll;
+}
+
+std::vector<const Calculator*> TabCalculators()
+{
+    std::vector<const Calculator*> shown;
+    for (const Calculator* calculator : AllCalculators()) {
+        if (calculator->hasPage) {
+            shown.push_back(calculator);
+        }
+    }
+    return shown;
 }
 
 }  // namespace tavo

@@ -20,9 +20,8 @@ int FillIndex(int percent)
     return percent == 40 ? Fill40 : percent == 53 ? Fill53 : Fill31;
 }
 
-TradeSize FindTradeSize(double area, int percent, int conduitType)
+TradeSize FindTradeSize(double area, int percent, int conduitType, UsableAreaLookup usableArea)
 {
-    using ConduitUsableAreaTable::UsableArea;
     TradeSize found;
     found.usableText = "0";
     if (conduitType < 0 || conduitType >= int(ConduitUsableAreaTable::kConduitTypes.size())) {
@@ -31,9 +30,9 @@ TradeSize FindTradeSize(double area, int percent, int conduitType)
     const int fill = FillIndex(percent);
     const bool gaps = conduitType == ConduitUsableAreaTable::kPvcTypeEb;
     int size = 0;
-    while (area > UsableArea(conduitType, size, fill)) {
+    while (area > usableArea(conduitType, size, fill)) {
         const bool last = size + 1 >= ConduitUsableAreaTable::kTradeSizes;
-        if (last || (!gaps && UsableArea(conduitType, size + 1, fill) == 0)) {
+        if (last || (!gaps && usableArea(conduitType, size + 1, fill) == 0)) {
             found.tooMany = true;
             found.beep = conduitType == 0;  // EMT
             return found;
@@ -45,7 +44,7 @@ TradeSize FindTradeSize(double area, int percent, int conduitType)
     }
     found.index = size;
     found.name = TradeSizeName(size);
-    found.usableText = FormatDecimals(UsableArea(conduitType, size, fill), 4);
+    found.usableText = FormatDecimals(usableArea(conduitType, size, fill), 4);
     return found;
 }
 

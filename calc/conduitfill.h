@@ -29,9 +29,14 @@ struct TradeSize
     bool beep = false;          // EMT beeps by itself when it has no size for the area
 };
 
+// The usable area of a conduit type's trade size at a fill index: the tab's table, or another
+// edition's.
+using UsableAreaLookup = double (*)(int conduitType, int tradeSize, int fill);
+
 // The first trade size of `conduitType` whose usable area at the fill holds `area`. PVC Type EB
 // has gaps in its sizes and is walked over them; any other type ends at its first missing size.
-TradeSize FindTradeSize(double area, int percent, int conduitType);
+TradeSize FindTradeSize(double area, int percent, int conduitType,
+                        UsableAreaLookup usableArea = ConduitUsableAreaTable::UsableArea);
 
 // A line of the Selection List: count, a tab, "#" and the wire size padded for the list's
 // proportional font, a tab, the insulation.

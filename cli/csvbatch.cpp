@@ -596,7 +596,7 @@ int RunCsvBatch(const Calculator& calculator, const std::string& path, bool json
 {
     const bool standardInput = path == "-";
     const std::string name = standardInput ? std::string("the standard input") : Printable(path);
-    std::unique_ptr<BatchPlan> plan = calculator.plan ? calculator.plan() : nullptr;
+    std::unique_ptr<BatchPlan> plan = calculator.plan ? calculator.plan(json) : nullptr;
     std::string failure;
     std::FILE* in = nullptr;
     if (standardInput) {
@@ -618,6 +618,7 @@ int RunCsvBatch(const Calculator& calculator, const std::string& path, bool json
         LearningPass learning{calculator, *plan, reader, pass};
         failure = reader.read(in, name, LearningPass::OnRow, &learning);
         fatal = learning.fatal;
+        plan->endPass(pass);
     }
     BatchShape shape{calculator, json, plan.get()};
     bool anyRowFailed = false;

@@ -21,11 +21,11 @@ TEST(Catalogue, EveryCalculatorOnceInTheCommandLinesOrder)
         EXPECT_EQ(FindCalculator(calculator->name), calculator);
     }
     const std::vector<std::string_view> expected = {
-        "amps.er",   "amps.pe",      "amps.pr",        "volts.rxi",      "volts.pi",
-        "volts.pr",  "watts.ei",     "watts.ri",       "watts.er",       "ohms.ei",
-        "ohms.ep",   "ohms.pi",      "motor.amps",     "motor.hp",       "xformer",
-        "motordata", "ground",       "ampacity",       "voltdrop",       "conduit",
-        "boxfill",   "convert.temp", "convert.length", "convert.metric", "convert.cm"};
+        "amps.er",    "amps.pe",  "amps.pr",  "volts.rxi",    "volts.pi",       "volts.pr",
+        "watts.ei",   "watts.ri", "watts.er", "ohms.ei",      "ohms.ep",        "ohms.pi",
+        "motor.amps", "motor.hp", "xformer",  "motordata",    "ground",         "ampacity",
+        "voltdrop",   "conduit",  "boxfill",  "convert.temp", "convert.length", "convert.metric",
+        "convert.cm", "circuit"};
     EXPECT_EQ(names, expected);
     EXPECT_EQ(FindCalculator("volts.xyz"), nullptr);
 }
@@ -50,6 +50,10 @@ TEST(Catalogue, EveryDescriptionIsComplete)
             } else if (input.kind == InputKind::Collected) {
                 EXPECT_TRUE(input.check) << input.name;
                 EXPECT_EQ(input.check(input.opening), "") << input.name;
+            } else if (input.kind == InputKind::Text) {
+                // An empty text stands for the default, one of the options where there are any.
+                EXPECT_TRUE(input.options.empty() || input.optionIndex(input.byDefault) >= 0)
+                    << input.name;
             } else {
                 EXPECT_GE(input.optionIndex(input.opening), 0) << input.name;
                 if (input.reset) {

@@ -72,7 +72,7 @@ private:
 void DescribedPagesTest::everyCalculator()
 {
     QTest::addColumn<QString>("calculator");
-    for (const tavo::Calculator* calculator : tavo::AllCalculators()) {
+    for (const tavo::Calculator* calculator : tavo::TabCalculators()) {
         QTest::newRow(calculator->name.data()) << UiText(calculator->name);
     }
 }
@@ -91,7 +91,7 @@ void DescribedPagesTest::enterWalksTheCycle_data()
 {
     QTest::addColumn<QString>("calculator");
     QTest::addColumn<int>("phase");
-    for (const tavo::Calculator* calculator : tavo::AllCalculators()) {
+    for (const tavo::Calculator* calculator : tavo::TabCalculators()) {
         const QString name = UiText(calculator->name);
         if (HasHostPhase(*calculator)) {
             QTest::addRow("%s in DC", qPrintable(name)) << name << int(tavo::Phase::DC);
