@@ -159,14 +159,22 @@ std::optional<Scaled> ScaledExactly(Binary binary, int k)
     return scaled;
 }
 
-// The seventeen digits by 128-bit arithmetic; false when it cannot hold them.
-bool SeventeenDigitsExactly(double ax, Digits& d)
+// |x| to seventeen significant digits, as a whole number from 10^16 to 10^17 - 1, and the place
+// of its point: |x| is about 0.digits x 10^point.
+struct Seventeen
+{
+    std::uint64_t digits = 0;
+    int point = 0;
+};
+
+// The seventeen digits by 128-bit arithmetic; none when it cannot hold them.
+std::optional<Seventeen> SeventeenExactly(double ax)
 {
     const Wide kLow = PowerOfTen(16);
     const Wide kHigh = PowerOfTen(17);
     const std::optional<Binary> binary = BinaryOf(ax);
     if (!binary) {
-        return false;
+        return std::nullopt;
     }
     // A first guess at the leading digit's place, floor(log10(2) x the leading bit's place),
     // put right by the exact whole part.
@@ -174,7 +182,7 @@ bool SeventeenDigitsExactly(double ax, Digits& d)
     for (int attempt = 0; attempt < 3; ++attempt) {
         const std::optional<Scaled> scaled = ScaledExactly(*binary, 16 - exponent);
         if (!scaled) {
-            return false;
+            return std::nullopt;
         }
         if (scaled->whole < kLow) {
             --exponent;
@@ -186,14 +194,11 @@ bool SeventeenDigitsExactly(double ax, Digits& d)
         }
         // Rounded up to 10^17: one place more, as the general conversion writes it.
         if (scaled->rounded == kHigh) {
-            ++exponent;
+            return Seventeen{std::uint64_t(kLow), exponent + 2};
         }
-        auto digits = static_cast<std::uint64_t>(scaled->rounded == kHigh ? kLow : scaled->rounded);
-        d.digits.setSeventeen(digits);
-        d.point = exponent + 1;
-        return true;
+        return Seventeen{std::uint64_t(scaled->rounded), exponent + 1};
     }
-    return false;
+    return std::nullopt;
 }
 
 void SeventeenDigits(double ax, Digits& d)
@@ -201,7 +206,9 @@ void SeventeenDigits(double ax, Digits& d)
     if (ax == 0) {
         return;
     }
-    if (SeventeenDigitsExactly(ax, d)) {
+    if (const std::optional<Seventeen> exact = SeventeenExactly(ax)) {
+        d.digits.setSeventeen(exact->digits);
+        d.point = exact->point;
         return;
     }
     char buf[64];
@@ -314,10 +321,65 @@ std::string GeneralForm(double x)
     return out;
 }
 
+// Decimals from the seventeen digits as a whole number, when the rounding falls among them: the
+// same digits, rounded half up, as the general way below, with no digit string to walk.
+std::optional<std::string> QuickDecimals(double x, int places, bool withSign)
+{
+    const std::optional<Seventeen> exact = x != 0 ? SeventeenExactly(std::fabs(x)) : std::nullopt;
+    const int count = exact ? exact->point + places : 0;
+    if (!exact || places < 0 || count < 1 || count > 17) {
+        return std::nullopt;
+    }
+    static constexpr std::array<std::uint64_t, 18> kTens = [] {
+        std::array<std::uint64_t, 18> tens{};
+        std::uint64_t ten = 1;
+        for (std::uint64_t& power : tens) {
+            power = ten;
+            ten *= 10;
+        }
+        return tens;
+    }();
+    const std::uint64_t divisor = kTens[size_t(17 - count)];
+    std::uint64_t kept = exact->digits / divisor;
+    int point = exact->point;
+    if (count < 17 && exact->digits % divisor >= 5 * kTens[size_t(16 - count)]) {
+        if (++kept == kTens[size_t(count)]) {
+            kept = kTens[size_t(count - 1)];
+            ++point;
+        }
+    }
+    char buffer[40];
+    char* end = std::to_chars(buffer, buffer + sizeof buffer, kept).ptr;
+    // A carry at the last whole place: "9.6" with none after the point is "10".
+    while (end - buffer < point) {
+        *end++ = '0';
+    }
+    const std::string_view digits(buffer, size_t(end - buffer));
+    std::string text = withSign && x < 0 ? "-" : "";
+    if (point >= 0) {
+        const std::string_view whole = digits.substr(0, size_t(point));
+        const std::string_view fraction = Stripped(digits.substr(size_t(point)));
+        if (whole.find_first_not_of('0') == std::string_view::npos && fraction.empty()) {
+            return "0";
+        }
+        text += whole;
+        text += '.';
+        text += fraction;
+    } else {
+        text += '.';
+        text.append(size_t(-point), '0');
+        text += Stripped(digits);
+    }
+    return text;
+}
+
 std::string Decimals(double x, int places, bool withSign)
 {
     if (!std::isfinite(x)) {
         return kOutOfScope;
+    }
+    if (std::optional<std::string> quick = QuickDecimals(x, places, withSign)) {
+        return std::move(*quick);
     }
     Digits d;
     SeventeenDigits(std::fabs(x), d);
@@ -327,6 +389,9 @@ std::string Decimals(double x, int places, bool withSign)
     }
     if (d.point > 400) {
         return kOutOfScope;
+    }
+    if (d.point > 0) {
+        d.digits.padTo(size_t(d.point));  // a carry at the last whole place
     }
     std::string text = withSign && x < 0 ? "-" : "";
     if (d.point >= 0) {
@@ -454,6 +519,49 @@ std::string FormatNumber(double x)
     text += '.';
     text.append(size_t(-d.point), '0');
     text += Stripped(d.digits.view());
+    return text;
+}
+
+std::string FormatFixed(double x, int places)
+{
+    if (!std::isfinite(x)) {
+        return kOutOfScope;
+    }
+    const std::optional<Binary> binary = BinaryOf(std::fabs(x));
+    const std::optional<Scaled> scaled =
+        binary && places >= 0 && places <= 9 ? ScaledExactly(*binary, places) : std::nullopt;
+    if (x != 0 && (!scaled || scaled->rounded >= Wide(std::uint64_t(-1)))) {
+        // Very large, very small or very long: the general conversion, then no sign on zero.
+        char text[400];
+        const auto end =
+            std::to_chars(text, text + sizeof text, x, std::chars_format::fixed, places).ptr;
+        std::string written(text, end);
+        if (written.front() == '-' && written.find_first_not_of("-0.") == std::string::npos) {
+            written.erase(0, 1);
+        }
+        return written;
+    }
+    const std::uint64_t units = x == 0 ? 0 : static_cast<std::uint64_t>(scaled->rounded);
+    char digits[24];
+    const char* end = std::to_chars(digits, digits + sizeof digits, units).ptr;
+    std::string_view all(digits, size_t(end - digits));
+    std::string text = x < 0 && units != 0 ? "-" : "";
+    // At least one digit before the point.
+    const size_t place = size_t(places);
+    if (all.size() <= place) {
+        text += '0';
+        if (places > 0) {
+            text += '.';
+            text.append(place - all.size(), '0');
+            text += all;
+        }
+        return text;
+    }
+    text += all.substr(0, all.size() - place);
+    if (places > 0) {
+        text += '.';
+        text += all.substr(all.size() - place);
+    }
     return text;
 }
 

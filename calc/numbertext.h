@@ -31,6 +31,11 @@ std::string FormatDecimals(double x, int places);
 // As FormatDecimals, with a leading "-" for a negative value: -0.5 -> "-.5".
 std::string FormatDecimalsSigned(double x, int places);
 
+// x with exactly `places` decimals and a leading zero, correctly rounded from its binary value
+// with ties to even, and no sign on a value that rounds to zero: 1.5 -> "1.50", 0.125 at two
+// places -> "0.12", -0.001 -> "0.00". Not a finite number: "Out of scope".
+std::string FormatFixed(double x, int places);
+
 // A count as typed: a whole number from 0 to 65535, with spaces around it allowed. A negative
 // number or a text that is not a whole number reads as 0, a larger number as 65535.
 unsigned ReadWholeNumber(std::string_view text);

@@ -124,8 +124,12 @@ bool IsValidUtf8(std::string_view text)
 
 std::string Utf8ToWindows1252(std::string_view text)
 {
-    std::string out;
-    out.reserve(text.size());
+    // ASCII is the same in both: taken whole.
+    const auto firstHigh = std::find_if(
+        text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    std::string out(text.begin(), firstHigh);
+    text.remove_prefix(size_t(firstHigh - text.begin()));
+    out.reserve(out.size() + text.size());
     char32_t c = 0;
     for (size_t i = 0; i < text.size();) {
         const size_t length = NextUtf8(text.substr(i), &c);

@@ -28,6 +28,17 @@ constexpr size_t kChunk = 1 << 16;
 constexpr size_t kRowsPerChunk = 1024;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
+// Whether a field holds a comma, a quote or a line break. Every byte is looked at, without an
+// early end, so that the compiler can look at many at a time.
+bool NeedsQuotes(std::string_view text)
+{
+    bool any = false;
+    for (const char c : text) {
+        any |= (c == ',') | (c == '"') | (c == '\r') | (c == '\n');
+    }
+    return any;
+}
+
 // CSV fields appended to a text, quoting only the fields that need it, so that what came in
 // plain goes out plain.
 class CsvText
@@ -41,10 +52,7 @@ public:
             m_out += ',';
         }
         m_rowStarted = true;
-        const bool plain = std::none_of(text.begin(), text.end(), [](char c) {
-            return c == ',' || c == '"' || c == '\r' || c == '\n';
-        });
-        if (plain) {
+        if (!NeedsQuotes(text)) {
             m_out += text;
             return;
         }

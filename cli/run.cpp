@@ -268,9 +268,20 @@ std::string InputReader::read(std::span<const std::string> texts, Resolved& reso
 {
     const Calculator& calculator = m_calculator;
     InputValues& values = resolved.values;
-    // Element by element, so that every text keeps the room it had in the row before.
-    values = m_opening.values;
-    resolved.given = m_opening.given;
+    // Element by element, so that every text keeps the room it had in the row before; values
+    // read into before need only the inputs of the columns put back.
+    if (m_filled == &resolved && values.size() == m_opening.values.size()) {
+        for (const int input : m_columns) {
+            if (input >= 0) {
+                values[size_t(input)] = m_opening.values[size_t(input)];
+                resolved.given[size_t(input)] = m_opening.given[size_t(input)];
+            }
+        }
+    } else {
+        values = m_opening.values;
+        resolved.given = m_opening.given;
+        m_filled = &resolved;
+    }
     std::fill(m_chosen.begin(), m_chosen.end(), false);
     int lastField = -1;
     const size_t columns = std::min(texts.size(), m_columns.size());

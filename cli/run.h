@@ -72,7 +72,8 @@ public:
     const std::vector<int>& columns() const { return m_columns; }
 
     // One row of texts in the names' order; a short row leaves the rest as they open. Empty, or
-    // why the row cannot be taken.
+    // why the row cannot be taken. Given the same values as the row before, only the inputs of
+    // the columns are set back to their opening values first.
     std::string read(std::span<const std::string> texts, Resolved& resolved);
 
 private:
@@ -82,6 +83,7 @@ private:
     bool m_strict;
     Resolved m_opening;
     std::vector<bool> m_chosen;
+    const Resolved* m_filled = nullptr;  // the values read into last
 };
 
 // The same for INPUT=TEXT pairs: empty, or why the pairs cannot be taken.

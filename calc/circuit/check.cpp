@@ -28,12 +28,10 @@ bool AtLeast(double value, double limit)
 
 std::optional<int> StandardAtLeast(Edition edition, double amperes)
 {
-    for (const int rating : StandardRatings(edition)) {
-        if (AtLeast(rating, amperes)) {
-            return rating;
-        }
-    }
-    return std::nullopt;
+    const std::span<const int> ratings = StandardRatings(edition);
+    const auto found = std::partition_point(ratings.begin(), ratings.end(),
+                                            [&](int rating) { return !AtLeast(rating, amperes); });
+    return found == ratings.end() ? std::nullopt : std::optional<int>(*found);
 }
 
 // 240.4(D): the largest device on the small conductors.
@@ -279,6 +277,7 @@ Sizing SizeCircuit(const Circuit& c, long currentCarrying, Edition edition)
     const std::span<const Cmil> sizes = CandidateSizes(c.system, c.material, c.sets);
     s.largest = sizes.back();
     s.sizeGiven = c.size.has_value();
+    s.candidates.reserve(sizes.size());
     for (const Cmil size : sizes) {
         s.candidates.push_back(Evaluate(c, s, size));
         const Candidate& k = s.candidates.back();

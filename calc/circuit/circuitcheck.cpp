@@ -52,15 +52,28 @@ std::string NextSmallerFails(const Sizing& s)
     return text.empty() ? "passes every check" : text;
 }
 
-std::string Report(const Circuit& c, const CircuitResult& r)
+// The report's body from the result texts, in Windows-1252 as reports are kept.
+std::string Report(const Circuit& c, const CircuitResult& r, const std::vector<ResultValue>& texts)
 {
     static constexpr std::string_view kSystems[] = {"DC", "1", "3"};
-    const Sizing& s = r.sizing;
-    return "CIRCUIT=" + c.name + " LOAD=" + Number(s.loadAmps) +
-           " A SYSTEM=" + std::string(kSystems[size_t(c.system)]) + " VOLTS=" + Number(c.volts) +
-           " LENGTH=" + Number(c.length) + " OCPD=" + (s.device ? Number(*s.device) : "none") +
-           " SIZE=" + SizeText(r) + " EGC=" + GroundingText(r) + " RACEWAY=" + RacewayText(r) +
-           " EDITION=" + std::string(EditionName(s.edition)) + " STATUS=" + r.status();
+    std::string report;
+    report.reserve(220);
+    const auto add = [&](std::string_view name, std::string_view text) {
+        report += name;
+        report += text;
+    };
+    add("CIRCUIT=", c.name);
+    add(" LOAD=", texts[kLoadAmps].text);
+    add(" A SYSTEM=", kSystems[size_t(c.system)]);
+    add(" VOLTS=", Number(c.volts));
+    add(" LENGTH=", Number(c.length));
+    add(" OCPD=", texts[kOcpdResult].text);
+    add(" SIZE=", texts[kSizeResult].text);
+    add(" EGC=", texts[kEgcResult].text);
+    add(" RACEWAY=", RacewayText(r));
+    add(" EDITION=", EditionName(r.sizing.edition));
+    add(" STATUS=", texts[kStatus].text);
+    return Utf8ToWindows1252(report);
 }
 
 std::vector<ResultValue> ResultTexts(const Circuit& c, const CircuitResult& r)
@@ -68,55 +81,55 @@ std::vector<ResultValue> ResultTexts(const Circuit& c, const CircuitResult& r)
     const Sizing& s = r.sizing;
     const Candidate* size = s.size();
     const Raceway& raceway = r.raceway;
-    std::vector<std::string> texts(kResultCount, "none");
-    texts[kStatus] = r.status();
-    texts[kLoadAmps] = Number(s.loadAmps);
-    texts[kDesignAmps] = Number(s.designAmps);
-    if (s.device) {
-        texts[kOcpdResult] = Number(*s.device);
+    std::vector<ResultValue> results(kResultCount);
+    for (ResultValue& result : results) {
+        result.text = "none";
     }
-    texts[kOcpdSource] = s.deviceGiven ? "given" : "auto";
-    texts[kTerminalsResult] = std::to_string(s.terminations);
-    texts[kSizeResult] = SizeText(r);
+    const auto text = [&](size_t i) -> std::string& { return results[i].text; };
+    text(kStatus) = r.status();
+    text(kLoadAmps) = Number(s.loadAmps);
+    text(kDesignAmps) = Number(s.designAmps);
+    if (s.device) {
+        text(kOcpdResult) = Number(*s.device);
+    }
+    text(kOcpdSource) = s.deviceGiven ? "given" : "auto";
+    text(kTerminalsResult) = std::to_string(s.terminations);
+    text(kSizeResult) = SizeText(r);
     if (size) {
-        texts[kDecidedBy] = s.decidedBy();
-        texts[kAmpacity] = Number(size->usable);
-        texts[kAmpacityMargin] = Number(size->usable - s.loadAmps);
-        texts[kVoltDrop] = Number(size->drop);
-        texts[kVoltDropPercent] = Number(size->dropPercent);
-        texts[kVoltDropMargin] = Number(c.maxDrop - size->dropPercent);
-        texts[kLowestVoltage] = Number(c.volts - size->drop);
+        text(kDecidedBy) = s.decidedBy();
+        text(kAmpacity) = Number(size->usable);
+        text(kAmpacityMargin) = Number(size->usable - s.loadAmps);
+        text(kVoltDrop) = Number(size->drop);
+        text(kVoltDropPercent) = Number(size->dropPercent);
+        text(kVoltDropMargin) = Number(c.maxDrop - size->dropPercent);
+        text(kLowestVoltage) = Number(c.volts - size->drop);
         if (const Candidate* below = s.below()) {
-            texts[kNextSmaller] = SizeWithSets(c.sets, below->size);
+            text(kNextSmaller) = SizeWithSets(c.sets, below->size);
         }
-        texts[kNextSmallerFails] = NextSmallerFails(s);
-        texts[kEgcResult] = GroundingText(r);
-        texts[kEgcRule] = GroundingRuleText(s.grounding, s);
+        text(kNextSmallerFails) = NextSmallerFails(s);
+        text(kEgcResult) = GroundingText(r);
+        text(kEgcRule) = GroundingRuleText(s.grounding, s);
         if (raceway.sized) {
-            texts[kRacewayResult] = RacewayName(raceway);
-            texts[kRacewayConductors] = ConductorList(raceway);
-            texts[kRacewayArea] = Fixed(raceway.area, 4);
-            texts[kRacewayUsable] = Fixed(raceway.usable, 4);
-            texts[kFillLimit] = Number(raceway.limit);
-            texts[kRacewayFill] = Number(raceway.fill);
+            text(kRacewayResult) = RacewayName(raceway);
+            text(kRacewayConductors) = ConductorList(raceway);
+            text(kRacewayArea) = Fixed(raceway.area, 4);
+            text(kRacewayUsable) = Fixed(raceway.usable, 4);
+            text(kFillLimit) = Number(raceway.limit);
+            text(kRacewayFill) = Number(raceway.fill);
         }
     }
     if (!raceway.sized && !raceway.why.empty()) {
-        texts[kRacewayResult] = "none: " + raceway.why;
+        text(kRacewayResult) = "none: " + raceway.why;
     }
     if (!raceway.id.empty()) {
-        texts[kRacewayIdResult] = raceway.id;
+        text(kRacewayIdResult) = raceway.id;
     }
     std::string circuits;
     for (const std::string& name : raceway.circuits) {
         circuits += (circuits.empty() ? "" : ", ") + name;
     }
-    texts[kRacewayCircuits] = circuits.empty() ? c.name : circuits;
+    text(kRacewayCircuits) = circuits.empty() ? c.name : circuits;
 
-    std::vector<ResultValue> results(kResultCount);
-    for (size_t i = 0; i < kResultCount; ++i) {
-        results[i].text = std::move(texts[i]);
-    }
     results[kLoadAmps].number = s.loadAmps;
     results[kDesignAmps].number = s.designAmps;
     if (size) {
@@ -152,6 +165,10 @@ public:
 
     void learn(int pass, long row, const InputValues& values) override
     {
+        // Only circuits that name a raceway have anything to tell of it.
+        if (values[kRacewayId].text.empty()) {
+            return;
+        }
         const ReadCircuit read = Read(values, row);
         if (!read.circuit) {
             return;  // a row refused takes no part
@@ -223,10 +240,11 @@ Outcome CircuitOutcome(const InputValues& values, const Circuit& circuit,
                        const CircuitResult& result, bool traced)
 {
     Outcome outcome;
-    outcome.shown = ShownInputs(values, circuit);
     outcome.results = ResultTexts(circuit, result);
-    outcome.report = {"CIRCUIT CHECK", Utf8ToWindows1252(Report(circuit, result)), kTrailer};
+    outcome.report = {"CIRCUIT CHECK", Report(circuit, result, outcome.results), kTrailer};
     if (traced) {
+        // The inputs as the check took them, defaults filled in; a batch row writes its own.
+        outcome.shown = ShownInputs(values, circuit);
         for (const TraceStep& step : result.trace) {
             outcome.trace.push_back(TraceLine(step));
         }

@@ -43,8 +43,8 @@ enum ResultIndex : size_t {
     kResultCount,
 };
 
-// The outcome of one circuit: inputs as taken, result texts, report and, when `traced`, the
-// trace's lines.
+// The outcome of one circuit: result texts, report and, when `traced`, the inputs as taken and
+// the trace's lines.
 Outcome CircuitOutcome(const InputValues& values, const Circuit& circuit,
                        const CircuitResult& result, bool traced);
 

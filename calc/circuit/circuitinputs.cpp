@@ -305,6 +305,7 @@ ReadCircuit Read(std::span<const std::string_view> texts, long row)
 {
     ReadCircuit read;
     Circuit& c = read.circuit.emplace();
+    c.defaults.reserve(kInputCount);
     Reader in(texts, c);
     in.number(kLoad, c.load, 0, HUGE_VAL, false, "a number greater than 0");
     int unit = 0;

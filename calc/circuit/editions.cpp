@@ -207,15 +207,36 @@ std::string_view MetalName(Metal metal)
 
 std::optional<int> TableAmpacity(Edition edition, Metal metal, Cmil size, int column)
 {
-    std::optional<int> amperes = TabAmpacity(metal, size, column);
-    if (edition == Edition::Nec2023 && amperes) {
-        for (const AmpacityCell& cell : kAmpacity2023) {
-            if (cell.size == size && cell.metal == metal && cell.column == column) {
-                amperes = cell.amperes;
+    // Both editions' tables laid out once, by edition, metal, Table 8 size and column; 0: none.
+    static const std::vector<int> tables = [] {
+        std::vector<int> cells;
+        for (const Edition e : {Edition::Nec2023, Edition::Nec2008}) {
+            for (const Metal m : {Metal::Copper, Metal::Aluminum}) {
+                for (const Cmil s : TableSizes()) {
+                    for (const int c : {60, 75, 90}) {
+                        std::optional<int> amperes = TabAmpacity(m, s, c);
+                        for (const AmpacityCell& cell : kAmpacity2023) {
+                            if (e == Edition::Nec2023 && amperes && cell.size == s &&
+                                cell.metal == m && cell.column == c) {
+                                amperes = cell.amperes;
+                            }
+                        }
+                        cells.push_back(amperes.value_or(0));
+                    }
+                }
             }
         }
+        return cells;
+    }();
+    const int row = TableIndex(size);
+    const int index = ColumnIndex(column);
+    if (row < 0 || index < 0) {
+        return std::nullopt;
     }
-    return amperes;
+    const size_t rows = TableSizes().size();
+    const int amperes =
+        tables[((size_t(edition) * 2 + size_t(metal)) * rows + size_t(row)) * 3 + size_t(index)];
+    return amperes > 0 ? std::optional<int>(amperes) : std::nullopt;
 }
 
 AmbientRow AmbientCorrection(Edition edition, double ambient, bool fahrenheit, int rating)

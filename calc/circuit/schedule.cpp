@@ -119,14 +119,13 @@ void Schedule::finishSizing()
                 sized.raceway.why = "circuit " + sized.noSize + " has no conductor size";
                 sized.raceway.failure = Check::Raceway;
             } else if (shared.conflict(id).empty() && !sized.conductors.empty()) {
-                std::vector<Conductors> all = sized.conductors;
                 if (sized.grounding) {
-                    all.push_back(*sized.grounding);
+                    sized.conductors.push_back(*sized.grounding);
                 }
-                sized.raceway = SizeRaceway(edition, shared.type, all);
+                sized.raceway = SizeRaceway(edition, shared.type, sized.conductors);
             }
-            sized.raceway.id = id;
-            sized.raceway.circuits = shared.circuits;
+            // The raceway keeps its own list; its id and circuits are the shared ones.
+            std::vector<Conductors>().swap(sized.conductors);
         }
     }
 }
@@ -152,13 +151,12 @@ CircuitResult Schedule::checkIn(const Circuit& circuit, Edition edition, bool tr
     }
     Sizing sizing = SizeCircuit(circuit, shared->currentCarrying(), edition);
     const std::string conflict = shared->conflict(circuit.racewayId);
-    Raceway raceway = shared->sized[size_t(edition)].raceway;
+    Raceway raceway = conflict.empty() ? shared->sized[size_t(edition)].raceway : Raceway{};
     if (!conflict.empty()) {
-        raceway = Raceway{};
         raceway.why = conflict;
-        raceway.id = circuit.racewayId;
-        raceway.circuits = shared->circuits;
     }
+    raceway.id = circuit.racewayId;
+    raceway.circuits = shared->circuits;
     return Finish(circuit, std::move(sizing), std::move(raceway), !conflict.empty(), conflict,
                   traced, other);
 }

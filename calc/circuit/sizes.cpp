@@ -121,8 +121,8 @@ std::span<const Cmil> TableSizes()
 int TableIndex(Cmil size)
 {
     const std::span<const Cmil> sizes = TableSizes();
-    const auto found = std::find(sizes.begin(), sizes.end(), size);
-    return found == sizes.end() ? -1 : int(found - sizes.begin());
+    const auto found = std::lower_bound(sizes.begin(), sizes.end(), size);
+    return found == sizes.end() || *found != size ? -1 : int(found - sizes.begin());
 }
 
 std::string SizeName(Cmil size)

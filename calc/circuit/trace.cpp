@@ -1,7 +1,8 @@
 #include "trace.h"
 
+#include "numbertext.h"
+
 #include <array>
-#include <charconv>
 #include <cmath>
 
 namespace tavo::circuit {
@@ -101,18 +102,7 @@ std::string CheckText(const TraceCheck& check)
 
 std::string Fixed(double value, int places)
 {
-    if (!std::isfinite(value)) {
-        return "none";
-    }
-    char text[400];
-    const auto end =
-        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, places);
-    std::string written(text, end.ptr);
-    // A value that rounds to zero has no sign.
-    if (written.front() == '-' && written.find_first_not_of("-0.") == std::string::npos) {
-        written.erase(0, 1);
-    }
-    return written;
+    return std::isfinite(value) ? FormatFixed(value, places) : "none";
 }
 
 std::string Amperes(double value)

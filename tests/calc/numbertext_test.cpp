@@ -119,6 +119,8 @@ INSTANTIATE_TEST_SUITE_P(Numbers, FormatDecimalsTest, testing::Values(
     DecimalsCase{"CarryBelowOne", 0.0999999, 3, ".1", ".1"},
     DecimalsCase{"HalfUpAtLastPlace", 2.0625, 3, "2.063", "2.063"},
     DecimalsCase{"NoPlaces", 12.5, 0, "13.", "13."},
+    DecimalsCase{"CarryWithoutPlaces", 9.6, 0, "10.", "10."},
+    DecimalsCase{"CarryWithoutPlacesTwice", -99.7, 0, "100.", "-100."},
     DecimalsCase{"FourPlaces", 0.1158, 4, ".1158", ".1158"},
     DecimalsCase{"Large", 1.25e20, 2, "125000000000000000000.", "125000000000000000000."},
     // The seventeen digits behind every rounding: a tie at the seventeenth goes to even, a value
