@@ -372,7 +372,7 @@ ReadCircuit Read(std::span<const std::string_view> texts, long row)
     int edition = 0;
     in.choice(kEdition, edition, kEditions);
     c.edition = Edition(edition);
-    const auto name = in.given(kCircuit);
+    const auto name = in.given(kCircuitName);
     c.name = name ? Windows1252ToUtf8(*name) : std::to_string(row);
     if (const auto id = in.given(kRacewayId)) {
         c.racewayId = Windows1252ToUtf8(*id);
@@ -429,7 +429,7 @@ std::vector<std::string> ShownInputs(const InputValues& values, const Circuit& c
         const bool given = i < values.size() && !values[i].text.empty();
         shown[i] = given ? values[i].text : std::string(inputs[i].byDefault);
     }
-    shown[kCircuit] = Utf8ToWindows1252(circuit.name);
+    shown[kCircuitName] = Utf8ToWindows1252(circuit.name);
     return shown;
 }
 

@@ -40,7 +40,7 @@ enum InputIndex : size_t {
     kSize,
     kEgc,
     kEdition,
-    kCircuit,
+    kCircuitName,
     kRacewayId,
     kInputCount,
 };

@@ -106,7 +106,7 @@ private:
         for (size_t i = 0; i < m_c.defaults.size(); ++i) {
             const InputIndex input = m_c.defaults[i];
             std::string value(inputs[input].byDefault);
-            if (input == kCircuit) {
+            if (input == kCircuitName) {
                 value = m_c.name + " (its row)";
             } else if (input == kRacewayId) {
                 value = "none (a raceway of its own)";

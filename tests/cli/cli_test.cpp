@@ -1,6 +1,7 @@
 // tavo-calc as a user runs it: the process, its output and its exit status.
 
 #include "calculator.h"
+#include "circuit/circuitcheck.h"
 #include "windows1252.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +16,7 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -291,7 +293,18 @@ INSTANTIATE_TEST_SUITE_P(Errors, CliErrorTest, testing::Values(
     ErrorCase{"UnknownUnit", {"amps.pr", "unit=mega"},
               "invalid unit \"mega\" for amps.pr; valid choices: watts, kilo"},
     ErrorCase{"NotAnAssignment", {"amps.er", "120"},
-              "expected INPUT=TEXT, got \"120\"; valid inputs of amps.er: volts, ohms"}
+              "expected INPUT=TEXT, got \"120\"; valid inputs of amps.er: volts, ohms"},
+    ErrorCase{"CircuitLoadNotANumber", {"circuit", "load=40a"},
+              "invalid load \"40a\" for circuit: a number greater than 0"},
+    ErrorCase{"CircuitMisspeltInput", {"circuit", "lenght=300"},
+              "unknown input \"lenght\" for circuit; valid inputs: load, unit, pf, continuous, "
+              "system, neutral, volts, length, sets, material, rating, insulation, terminals, "
+              "ambient, ambientunit, ccc, raceway, racewaymetal, maxdrop, ocpd, size, egc, "
+              "edition, circuit, raceway_id"},
+    ErrorCase{"CircuitSizeInParallel", {"circuit", "sets=2", "size=4", "system=dc"},
+              "invalid size \"4\" for circuit: auto or a conductor size of DC copper in "
+              "parallel: 1/0, 2/0, 3/0, 4/0, 250, 300, 350, 400, 500, 600, 700, 750, 800, 900, "
+              "1000"}
 ), [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
@@ -596,6 +609,99 @@ TEST(CliCsv, UnreadableFilesAndBadCommandLinesEndWithStatusTwo)
         EXPECT_EQ(outcome.err.rfind("tavo-calc: ", 0), 0u) << outcome.err;
         EXPECT_EQ(std::count(outcome.err.begin(), outcome.err.end(), '\n'), 1);
     }
+}
+
+// ---- The circuit check ----
+
+TEST(CliCircuit, OneCircuitPlainAndJson)
+{
+    const std::vector<std::string> args = {"circuit", "load=40", "system=1", "volts=240",
+                                           "length=300"};
+    const Outcome plain = RunCalc(args);
+    ASSERT_EQ(plain.status, 0) << plain.err;
+    const auto results = PlainResults(plain.out);
+    const std::map<std::string, std::string> byName(results.begin(), results.end());
+    EXPECT_EQ(byName.at("Status"), "OK");
+    EXPECT_EQ(byName.at("Size"), "4 AWG");
+    EXPECT_EQ(byName.at("Decided By"), "voltage drop");
+    EXPECT_EQ(byName.at("Ampacity Margin"), "30.00");
+    EXPECT_EQ(byName.at("Volt Drop Margin"), "0.05");
+    EXPECT_EQ(byName.at("EGC"), "6 AWG copper");
+    EXPECT_EQ(byName.at("Raceway"), "1 inch EMT");
+    EXPECT_NE(plain.out.find("\nTrace:\n  Edition: 2023"), std::string::npos);
+    EXPECT_NE(plain.out.find("\nCIRCUIT CHECK\nCIRCUIT=1 LOAD=40.00 A"), std::string::npos);
+
+    std::vector<std::string> withJson = args;
+    withJson.push_back("--json");
+    const Outcome json = RunCalc(withJson);
+    ASSERT_EQ(json.status, 0) << json.err;
+    const auto object = nlohmann::json::parse(json.out);
+    EXPECT_EQ(object["results"]["Size"], "4 AWG");
+    EXPECT_EQ(object["results"].size(), tavo::kCircuit.results.size());
+    EXPECT_EQ(object["inputs"]["maxdrop"], "3");  // a default, as taken
+    EXPECT_EQ(object["inputs"]["length"], "300");
+    ASSERT_TRUE(object["trace"].is_array());
+    EXPECT_EQ(object["trace"].back(), "Status: OK");
+
+    const Outcome given = RunCalc({"circuit", "load=40", "length=300", "size=6"});
+    EXPECT_NE(given.out.find("Status = FAILS: voltage drop\n"), std::string::npos);
+}
+
+TEST(CliCircuit, ListShowsItsInputsAndChoices)
+{
+    const Outcome outcome = RunCalc({"--list"});
+    EXPECT_NE(outcome.out.find("\ncircuit  Sizes a whole feeder"), std::string::npos);
+    EXPECT_NE(outcome.out.find("\n    unit = amps  (amps, kva, kw)\n"), std::string::npos);
+    EXPECT_NE(outcome.out.find("\n    edition = 2023  (2023, 2008)\n"), std::string::npos);
+    EXPECT_NE(outcome.out.find("\n    size = auto\n"), std::string::npos);
+}
+
+// A schedule whose raceway's rows are apart, a row refused, and the same from the standard input.
+TEST(CliCircuit, ScheduleSharesRacewaysAcrossTheFile)
+{
+    const std::string input = "circuit,load,system,volts,length,raceway_id,note\r\n"
+                              "A,30,3,480,50,R1,first\r\n"
+                              "X,10,1,240,50,,alone\r\n"
+                              "B,30,3,480,50,R1,\r\n"
+                              "Y,ten,1,240,50,R1,refused\r\n"
+                              "C,30,3,480,50,R1,\"last, in R1\"\r\n";
+    const std::string path = TempFile("schedule.csv", input);
+    const Outcome outcome = RunCalc({"circuit", "--csv", path});
+    EXPECT_EQ(outcome.status, 1);
+    const auto rows = ParseCsv(outcome.out);
+    ASSERT_EQ(rows.size(), 6u);
+    const std::vector<std::string>& header = rows[0];
+    const auto column = [&](const std::string& name) {
+        return size_t(std::find(header.begin(), header.end(), name) - header.begin());
+    };
+    ASSERT_LT(column("Raceway Circuits"), header.size());
+    for (size_t row : {1u, 3u, 5u}) {
+        EXPECT_EQ(rows[row][column("Size")], "6 AWG") << row;
+        EXPECT_EQ(rows[row][column("Raceway ID")], "R1");
+        EXPECT_EQ(rows[row][column("Raceway Circuits")], "A, B, C");
+        EXPECT_EQ(rows[row][column("Raceway Conductors")],
+                  "9 × 6 AWG THHN, 1 × 10 AWG THHN (grounding)");
+        EXPECT_EQ(rows[row][column("error")], "");
+    }
+    EXPECT_EQ(rows[5][column("note")], "last, in R1");
+    EXPECT_EQ(rows[2][column("Raceway Circuits")], "X");
+    EXPECT_EQ(rows[4][column("error")],
+              "invalid load \"ten\" for circuit: a number greater than 0");
+    const Outcome piped = RunCalc({"circuit", "--csv", "-"}, path);
+    EXPECT_EQ(piped.status, 1);
+    EXPECT_EQ(piped.out, outcome.out);
+
+    const Outcome json = RunCalc({"circuit", "--json", "--csv", path});
+    std::vector<nlohmann::json> objects;
+    for (size_t at = 0; at < json.out.size();) {
+        const size_t end = json.out.find('\n', at);
+        objects.push_back(nlohmann::json::parse(json.out.substr(at, end - at)));
+        at = end + 1;
+    }
+    ASSERT_EQ(objects.size(), 5u);
+    EXPECT_EQ(objects[2]["results"]["Raceway Circuits"], "A, B, C");
+    EXPECT_EQ(objects[3]["row"], 4);
+    EXPECT_TRUE(objects[0]["trace"].is_array());
 }
 
 }  // namespace
