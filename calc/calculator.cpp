@@ -13,14 +13,14 @@ char Lower(char c)
     return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
 }
 
+}  // namespace
+
 // Option names are ASCII: other bytes are compared as they are.
 bool SameLetters(std::string_view a, std::string_view b)
 {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
                       [](char x, char y) { return Lower(x) == Lower(y); });
 }
-
-}  // namespace
 
 int OptionIndex(std::span<const Option> options, std::string_view given)
 {

@@ -71,6 +71,9 @@ struct Trigger
     std::string_view option = {};
 };
 
+// The same text, with ASCII letters in either case.
+bool SameLetters(std::string_view a, std::string_view b);
+
 // The option named `given` (any case, or with its leading "# " left out) or at that position;
 // -1 when there is none.
 int OptionIndex(std::span<const Option> options, std::string_view given);

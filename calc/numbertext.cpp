@@ -321,6 +321,29 @@ std::string GeneralForm(double x)
     return out;
 }
 
+// The rounded digits of a value 0.digits x 10^point as the decimals write it: "12.5", ".05",
+// "230."; "0" for nothing but zeros, without a sign.
+std::string DecimalText(std::string_view digits, int point, bool negative)
+{
+    std::string text = negative ? "-" : "";
+    if (point >= 0) {
+        const std::string_view whole = digits.substr(0, std::min(digits.size(), size_t(point)));
+        const std::string_view fraction =
+            Stripped(digits.substr(std::min(digits.size(), size_t(point))));
+        if (whole.find_first_not_of('0') == std::string_view::npos && fraction.empty()) {
+            return "0";
+        }
+        text += whole;
+        text += '.';
+        text += fraction;
+    } else {
+        text += '.';
+        text.append(size_t(-point), '0');
+        text += Stripped(digits);
+    }
+    return text;
+}
+
 // Decimals from the seventeen digits as a whole number, when the rounding falls among them: the
 // same digits, rounded half up, as the general way below, with no digit string to walk.
 std::optional<std::string> QuickDecimals(double x, int places, bool withSign)
@@ -354,23 +377,7 @@ std::optional<std::string> QuickDecimals(double x, int places, bool withSign)
     while (end - buffer < point) {
         *end++ = '0';
     }
-    const std::string_view digits(buffer, size_t(end - buffer));
-    std::string text = withSign && x < 0 ? "-" : "";
-    if (point >= 0) {
-        const std::string_view whole = digits.substr(0, size_t(point));
-        const std::string_view fraction = Stripped(digits.substr(size_t(point)));
-        if (whole.find_first_not_of('0') == std::string_view::npos && fraction.empty()) {
-            return "0";
-        }
-        text += whole;
-        text += '.';
-        text += fraction;
-    } else {
-        text += '.';
-        text.append(size_t(-point), '0');
-        text += Stripped(digits);
-    }
-    return text;
+    return DecimalText(std::string_view(buffer, size_t(end - buffer)), point, withSign && x < 0);
 }
 
 std::string Decimals(double x, int places, bool withSign)
@@ -393,22 +400,7 @@ std::string Decimals(double x, int places, bool withSign)
     if (d.point > 0) {
         d.digits.padTo(size_t(d.point));  // a carry at the last whole place
     }
-    std::string text = withSign && x < 0 ? "-" : "";
-    if (d.point >= 0) {
-        const std::string_view whole = d.digits.view(0, size_t(d.point));
-        const std::string_view fraction = Stripped(d.digits.view(size_t(d.point)));
-        if (whole.find_first_not_of('0') == std::string_view::npos && fraction.empty()) {
-            return "0";
-        }
-        text += whole;
-        text += '.';
-        text += fraction;
-    } else {
-        text += '.';
-        text.append(size_t(-d.point), '0');
-        text += Stripped(d.digits.view());
-    }
-    return text;
+    return DecimalText(d.digits.view(), d.point, withSign && x < 0);
 }
 
 bool IsDigit(char c)
@@ -421,38 +413,39 @@ bool IsSpace(char c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-}  // namespace
-
-double ParseNumber(std::string_view text)
+// Where the decimal number at `from` ends: its digits (with an optional sign and point), and an
+// exponent only when it has digits of its own.
+struct NumberSpan
 {
-    size_t i = 0;
-    while (i < text.size() && IsSpace(text[i])) {
-        ++i;
-    }
     bool negative = false;
+    size_t start = 0;  // after the sign
+    size_t mantissaEnd = 0;
+    size_t end = 0;
+    size_t digits = 0;
+};
+
+NumberSpan ScanNumber(std::string_view text, size_t from)
+{
+    NumberSpan span;
+    size_t i = from;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
+        span.negative = text[i] == '-';
         ++i;
     }
-    const size_t start = i;
-    size_t digits = 0;
+    span.start = i;
     while (i < text.size() && IsDigit(text[i])) {
         ++i;
-        ++digits;
+        ++span.digits;
     }
     if (i < text.size() && text[i] == '.') {
         ++i;
         while (i < text.size() && IsDigit(text[i])) {
             ++i;
-            ++digits;
+            ++span.digits;
         }
     }
-    if (digits == 0) {
-        return 0;
-    }
-    size_t end = i;
-    const size_t mantissaEnd = i;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    span.mantissaEnd = span.end = i;
+    if (span.digits > 0 && i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         size_t j = i + 1;
         if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
             ++j;
@@ -461,8 +454,28 @@ double ParseNumber(std::string_view text)
             while (j < text.size() && IsDigit(text[j])) {
                 ++j;
             }
-            end = j;
+            span.end = j;
         }
+    }
+    return span;
+}
+
+}  // namespace
+
+double ParseNumber(std::string_view text)
+{
+    size_t i = 0;
+    while (i < text.size() && IsSpace(text[i])) {
+        ++i;
+    }
+    const NumberSpan span = ScanNumber(text, i);
+    const bool negative = span.negative;
+    const size_t start = span.start;
+    const size_t digits = span.digits;
+    const size_t end = span.end;
+    const size_t mantissaEnd = span.mantissaEnd;
+    if (digits == 0) {
+        return 0;
     }
     // Up to fifteen digits and no exponent: the whole number and the power of ten are exact, so
     // one division is the correctly rounded value that the general reading gives too.
@@ -494,6 +507,26 @@ double ParseNumber(std::string_view text)
             LeadingExponent(mantissa, exponent) < 0 ? 0.0 : std::numeric_limits<double>::infinity();
     }
     return negative ? -value : value;
+}
+
+std::string_view TrimSpaces(std::string_view text)
+{
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::optional<double> ParseWholeText(std::string_view text)
+{
+    text = TrimSpaces(text);
+    const NumberSpan span = ScanNumber(text, 0);
+    if (span.digits == 0 || span.end != text.size()) {
+        return std::nullopt;
+    }
+    const double value = ParseNumber(text);
+    return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
 }
 
 std::string FormatNumber(double x)

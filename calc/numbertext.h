@@ -15,6 +15,14 @@ namespace tavo {
 // double reads as infinity, one below the smallest as 0, however it is written.
 double ParseNumber(std::string_view text);
 
+// A number that is the whole text, spaces around it aside, as the circuit check reads its
+// inputs: "12.5", ".5", "-1e3"; none for anything else ("12abc", "1e", "inf", "") and for a
+// number beyond the largest double. Below the smallest it reads as 0, as ParseNumber reads it.
+std::optional<double> ParseWholeText(std::string_view text);
+
+// The text without the spaces before and after it.
+std::string_view TrimSpaces(std::string_view text);
+
 // What every number text says of a value that is not a finite number.
 inline constexpr char kOutOfScope[] = "Out of scope";
 

@@ -5,6 +5,7 @@
 #include "windows1252.h"
 
 #include <csv.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -569,31 +570,40 @@ struct LearningPass
     }
 };
 
-// The standard input copied to a file of its own, for a batch that reads its rows more than once.
-std::FILE* CopyOfStandardInput(std::string& failure)
+// Whether a file can be read again from its start: a regular file, not a pipe or a terminal.
+bool Rereadable(std::FILE* file)
+{
+    struct stat status = {};
+    return fstat(fileno(file), &status) == 0 && S_ISREG(status.st_mode);
+}
+
+// What `source` (named `name`) holds, copied to a temporary file of its own, for a batch that
+// reads its rows more than once; `source` is closed unless it is the standard input.
+std::FILE* CopyOf(std::FILE* source, const std::string& name, std::string& failure)
 {
     std::FILE* copy = std::tmpfile();
     if (!copy) {
-        failure = "cannot make a temporary file for the standard input: " +
-                  std::string(std::strerror(errno));
-        return nullptr;
+        failure = "cannot make a temporary file for " + name + ": " + std::strerror(errno);
     }
     std::vector<char> chunk(kChunk);
-    for (;;) {
-        const size_t got = std::fread(chunk.data(), 1, chunk.size(), stdin);
+    while (copy) {
+        const size_t got = std::fread(chunk.data(), 1, chunk.size(), source);
         if (got == 0) {
+            if (std::ferror(source)) {
+                failure = "cannot read " + name + ": " + std::strerror(errno);
+                std::fclose(copy);
+                copy = nullptr;
+            }
             break;
         }
         if (std::fwrite(chunk.data(), 1, got, copy) != got) {
-            failure = "cannot copy the standard input: " + std::string(std::strerror(errno));
+            failure = "cannot copy " + name + ": " + std::strerror(errno);
             std::fclose(copy);
-            return nullptr;
+            copy = nullptr;
         }
     }
-    if (std::ferror(stdin)) {
-        failure = "cannot read the standard input: " + std::string(std::strerror(errno));
-        std::fclose(copy);
-        return nullptr;
+    if (source != stdin) {
+        std::fclose(source);
     }
     return copy;
 }
@@ -606,14 +616,12 @@ int RunCsvBatch(const Calculator& calculator, const std::string& path, bool json
     const std::string name = standardInput ? std::string("the standard input") : Printable(path);
     std::unique_ptr<BatchPlan> plan = calculator.plan ? calculator.plan(json) : nullptr;
     std::string failure;
-    std::FILE* in = nullptr;
-    if (standardInput) {
-        in = plan ? CopyOfStandardInput(failure) : stdin;
-    } else {
-        in = std::fopen(path.c_str(), "rb");
-        if (!in) {
-            failure = "cannot read " + name + ": " + std::strerror(errno);
-        }
+    std::FILE* in = standardInput ? stdin : std::fopen(path.c_str(), "rb");
+    if (!in) {
+        failure = "cannot read " + name + ": " + std::strerror(errno);
+    } else if (plan && !Rereadable(in)) {
+        // The rows are read once for each pass: a pipe is kept in a file first.
+        in = CopyOf(in, name, failure);
     }
     if (!in) {
         std::cerr << "tavo-calc: " << failure << "\n";

@@ -1,6 +1,7 @@
 #include "circuitinputs.h"
 
 #include "conduittables.h"
+#include "numbertext.h"
 #include "voltdrop.h"
 #include "windows1252.h"
 
@@ -36,85 +37,15 @@ Input Text(std::string_view name, std::string_view label, std::string_view byDef
             .options = options};
 }
 
-char Lower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-}
-
-bool SameLetters(std::string_view a, std::string_view b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char x, char y) { return Lower(x) == Lower(y); });
-}
-
-std::string_view Trimmed(std::string_view text)
-{
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
 }
 
-// A number that is the whole text, spaces around it aside: decimal notation with an optional
-// sign and exponent ("12.5", ".5", "-1e3"); none for anything else, "inf" and "1e" included.
-std::optional<double> WholeNumber(std::string_view text)
-{
-    text = Trimmed(text);
-    size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        ++i;
-    }
-    size_t digits = 0;
-    while (i < text.size() && IsDigit(text[i])) {
-        ++i;
-        ++digits;
-    }
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        while (i < text.size() && IsDigit(text[i])) {
-            ++i;
-            ++digits;
-        }
-    }
-    if (digits == 0) {
-        return std::nullopt;
-    }
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        ++i;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-            ++i;
-        }
-        const size_t start = i;
-        while (i < text.size() && IsDigit(text[i])) {
-            ++i;
-        }
-        if (i == start) {
-            return std::nullopt;
-        }
-    }
-    if (i != text.size()) {
-        return std::nullopt;
-    }
-    const bool negative = text.front() == '-';
-    const size_t from = text.front() == '+' || negative ? 1 : 0;
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data() + from, text.data() + text.size(), value);
-    if (error == std::errc::result_out_of_range) {
-        return std::nullopt;  // beyond any double, or below the smallest: not a usable number
-    }
-    return negative ? -value : value;
-}
-
 // Digits only, with spaces around them.
 std::optional<long> WholeCount(std::string_view text, long largest)
 {
-    text = Trimmed(text);
+    text = TrimSpaces(text);
     if (text.empty() || text.size() > 9 || !std::all_of(text.begin(), text.end(), IsDigit)) {
         return std::nullopt;
     }
@@ -161,7 +92,7 @@ public:
         if (!text || m_refused) {
             return;
         }
-        const std::optional<double> read = WholeNumber(*text);
+        const std::optional<double> read = ParseWholeText(*text);
         const bool inside = read && (lowestIn ? *read >= lowest : *read > lowest) &&
                             *read <= highest && std::isfinite(*read);
         if (!inside) {
@@ -203,7 +134,7 @@ private:
 
 bool IsAuto(std::string_view text)
 {
-    return SameLetters(Trimmed(text), "auto");
+    return SameLetters(TrimSpaces(text), "auto");
 }
 
 std::vector<Cmil> Candidates(System system, Metal metal, int sets)

@@ -1,6 +1,8 @@
 #include "sizes.h"
 
 #include "ampacity.h"
+#include "calculator.h"
+#include "numbertext.h"
 
 #include <algorithm>
 #include <array>
@@ -36,28 +38,6 @@ constexpr std::array<Gauge, 13> kGauges = {{
     {"0000", "4/0", 211600},
 }};
 
-char Lower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-}
-
-bool SameLetters(std::string_view a, std::string_view b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char x, char y) { return Lower(x) == Lower(y); });
-}
-
-std::string_view Trimmed(std::string_view text)
-{
-    while (!text.empty() && text.front() == ' ') {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && text.back() == ' ') {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 // A whole number without a leading zero; none otherwise.
 std::optional<long> Digits(std::string_view text)
 {
@@ -83,7 +63,7 @@ std::optional<Cmil> GaugeArea(std::string_view text, bool typed)
 // A number and the word after it, if any: "250 MCM" is 250 and "MCM".
 std::optional<Cmil> SizeWithUnit(std::string_view text, bool typed)
 {
-    text = Trimmed(text);
+    text = TrimSpaces(text);
     size_t end = 0;
     while (end < text.size() && text[end] != ' ' &&
            !(typed && end > 0 && std::isalpha(static_cast<unsigned char>(text[end])) &&
@@ -91,7 +71,7 @@ std::optional<Cmil> SizeWithUnit(std::string_view text, bool typed)
         ++end;
     }
     const std::string_view number = text.substr(0, end);
-    const std::string_view unit = Trimmed(text.substr(end));
+    const std::string_view unit = TrimSpaces(text.substr(end));
     if (const std::optional<Cmil> gauge = GaugeArea(number, typed)) {
         return unit.empty() || (typed && SameLetters(unit, "AWG")) ? gauge : std::nullopt;
     }
@@ -150,7 +130,7 @@ std::optional<Cmil> TableSize(std::string_view text)
 
 std::optional<Cmil> TypedSize(std::string_view text)
 {
-    text = Trimmed(text);
+    text = TrimSpaces(text);
     if (text.starts_with('#')) {
         text.remove_prefix(1);
     }

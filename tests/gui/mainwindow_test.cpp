@@ -342,7 +342,7 @@ void MainWindowTest::helpOpensContents()
     for (const QRegularExpressionMatch& match : link.globalMatch(contents)) {
         pages.append(match.captured(1));
     }
-    QCOMPARE(pages.size(), 13 + 4);
+    QCOMPARE(pages.size(), 13 + 5);
     for (const QString& page : pages) {
         help->browser()->setSource(QUrl(QStringLiteral("qrc:/help/%1.html").arg(page)));
         QVERIFY2(help->browser()->toPlainText().size() > 200, qPrintable(page));
