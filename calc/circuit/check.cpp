@@ -307,7 +307,7 @@ std::vector<Conductors> CircuitConductors(const Circuit& c, const Sizing& s)
     }
     conductors.push_back({OwnCurrentCarrying(c.system), size->size, c.insulation, false});
     if (c.neutral) {
-        conductors.push_back({1, size->size, c.insulation, false});
+        conductors.push_back({1, size->size, c.insulation, false, true});
     }
     if (!s.grounding.failed) {
         conductors.push_back({1, s.grounding.size, c.insulation, true});

@@ -111,6 +111,7 @@ struct Conductors
     Cmil size = 0;
     int insulation = 0;
     bool grounding = false;
+    bool neutral = false;
 };
 
 struct Raceway
@@ -160,7 +161,8 @@ CircuitResult Finish(const Circuit& circuit, Sizing sizing, Raceway raceway, boo
 TraceCheck Described(const SizeCheck& check);
 
 // Texts of a result, as the trace and the results name them: "3/4 inch EMT"; "2 × 4 AWG THHN,
-// 1 × 6 AWG THHN (grounding)"; "4 AWG" or "no size"; "6 AWG copper" or "none".
+// 1 × 4 AWG THHN (neutral), 1 × 6 AWG THHN (grounding)"; "4 AWG" or "no size"; "6 AWG copper"
+// or "none".
 std::string RacewayName(const Raceway& raceway);
 std::string ConductorList(const Raceway& raceway);
 std::string SizeText(const CircuitResult& result);

@@ -159,7 +159,7 @@ std::string SizeList(std::span<const Cmil> sizes)
     std::string list;
     for (const Cmil size : sizes) {
         std::string name = SizeName(size);
-        name = name.substr(0, name.find(' '));
+        name.resize(name.find(' '));
         list += (list.empty() ? "" : ", ") + name;
     }
     return list;

@@ -405,7 +405,9 @@ std::string ConductorList(const Raceway& r)
     for (const Conductors& group : r.conductors) {
         list += (list.empty() ? "" : ", ") + std::to_string(group.count) + " × " +
                 SizeName(group.size) + " " + std::string(kInsulations[size_t(group.insulation)]) +
-                (group.grounding ? " (grounding)" : "");
+                (group.grounding ? " (grounding)"
+                 : group.neutral ? " (neutral)"
+                                 : "");
     }
     return list;
 }

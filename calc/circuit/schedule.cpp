@@ -10,7 +10,7 @@ void AddConductors(std::vector<Conductors>& all, const Conductors& more)
 {
     for (Conductors& group : all) {
         if (group.size == more.size && group.insulation == more.insulation &&
-            group.grounding == more.grounding) {
+            group.grounding == more.grounding && group.neutral == more.neutral) {
             group.count += more.count;
             return;
         }
