@@ -220,6 +220,9 @@ public:
     virtual ~BatchPlan() = default;
     // The passes over the rows before they are computed; asked again after each pass.
     virtual int passes() const = 0;
+    // The input whose empty text means the row has nothing to teach (a circuit without a
+    // raceway id), so that a batch need not read the rest of it; -1 when every row counts.
+    virtual int keyInput() const { return -1; }
     // Row numbers count the rows after the header from 1.
     virtual void learn(int pass, long row, const InputValues& values) = 0;
     // After every row of the pass has been learnt.

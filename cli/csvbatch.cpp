@@ -546,6 +546,7 @@ struct LearningPass
     CsvReader& reader;
     int pass;
     std::optional<InputReader> inputs = {};
+    int keyColumn = -1;  // the column of the plan's key input
     Resolved resolved = {};
     std::string fatal = {};
 
@@ -560,9 +561,17 @@ struct LearningPass
                 return;
             }
             learning->inputs.emplace(learning->calculator, header, false);
+            const std::vector<int>& columns = learning->inputs->columns();
+            const auto key = std::find(columns.begin(), columns.end(), learning->plan.keyInput());
+            learning->keyColumn = key == columns.end() ? -1 : int(key - columns.begin());
             return;
         }
-        if (fields.size() <= learning->inputs->columns().size() &&
+        // A row without its key (or a file without that column) teaches nothing.
+        const bool keyed =
+            learning->plan.keyInput() < 0 ||
+            (learning->keyColumn >= 0 && size_t(learning->keyColumn) < fields.size() &&
+             !fields[size_t(learning->keyColumn)].empty());
+        if (keyed && fields.size() <= learning->inputs->columns().size() &&
             learning->inputs->read(fields, learning->resolved).empty()) {
             learning->plan.learn(learning->pass, learning->reader.rows() + 1,
                                  learning->resolved.values);

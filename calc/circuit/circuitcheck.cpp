@@ -162,6 +162,7 @@ public:
     explicit SchedulePlan(bool traced) : m_schedule(traced), m_traced(traced) {}
 
     int passes() const override { return m_schedule.sharesRaceways() ? 2 : 1; }
+    int keyInput() const override { return int(kRacewayId); }
 
     void learn(int pass, long row, const InputValues& values) override
     {

@@ -82,7 +82,11 @@ void Schedule::size(long, const Circuit& circuit)
         if (edition != circuit.edition && !m_traced) {
             continue;
         }
-        Sized& sized = shared.sized[size_t(edition)];
+        std::unique_ptr<Sized>& slot = shared.sized[size_t(edition)];
+        if (!slot) {
+            slot = std::make_unique<Sized>();
+        }
+        Sized& sized = *slot;
         if (!shared.conflict(circuit.racewayId).empty() || !sized.noSize.empty()) {
             continue;
         }
@@ -114,7 +118,10 @@ void Schedule::finishSizing()
             continue;
         }
         for (const Edition edition : {Edition::Nec2023, Edition::Nec2008}) {
-            Sized& sized = shared.sized[size_t(edition)];
+            if (!shared.sized[size_t(edition)]) {
+                continue;
+            }
+            Sized& sized = *shared.sized[size_t(edition)];
             if (!sized.noSize.empty()) {
                 sized.raceway.why = "circuit " + sized.noSize + " has no conductor size";
                 sized.raceway.failure = Check::Raceway;
@@ -151,7 +158,8 @@ CircuitResult Schedule::checkIn(const Circuit& circuit, Edition edition, bool tr
     }
     Sizing sizing = SizeCircuit(circuit, shared->currentCarrying(), edition);
     const std::string conflict = shared->conflict(circuit.racewayId);
-    Raceway raceway = conflict.empty() ? shared->sized[size_t(edition)].raceway : Raceway{};
+    const Sized* sized = shared->sized[size_t(edition)].get();
+    Raceway raceway = conflict.empty() && sized ? sized->raceway : Raceway{};
     if (!conflict.empty()) {
         raceway.why = conflict;
     }

@@ -14,6 +14,7 @@
 #include "check.h"
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -58,7 +59,8 @@ private:
         bool twoColumns = false;
         bool twoEditions = false;
         std::vector<std::string> circuits;  // the circuits of one set, in their order
-        std::array<Sized, 2> sized;         // by edition
+        // By edition: only those the schedule is checked in, since a schedule may name many.
+        std::array<std::unique_ptr<Sized>, 2> sized;
 
         bool shared() const { return rows >= 2 && singles >= 2; }
         long currentCarrying() const;
