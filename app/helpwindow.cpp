@@ -6,12 +6,6 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-namespace {
-
-const QUrl kContents(QStringLiteral("qrc:/help/index.html"));
-
-}  // namespace
-
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("helpWindow"));
@@ -41,7 +35,12 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
 void HelpWindow::showContents()
 {
-    m_browser->setSource(kContents);
+    showPage(QStringLiteral("index.html"));
+}
+
+void HelpWindow::showPage(const QString& page)
+{
+    m_browser->setSource(QUrl(QStringLiteral("qrc:/help/") + page));
     show();
     raise();
     activateWindow();

@@ -13,6 +13,8 @@ public:
     explicit HelpWindow(QWidget* parent);
 
     void showContents();
+    // One of the help pages, by its file name ("schedule.html").
+    void showPage(const QString& page);
     QTextBrowser* browser() const { return m_browser; }
 
 private:

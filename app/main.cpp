@@ -27,12 +27,21 @@ int main(int argc, char* argv[])
     QtPrinterChooser printers;
     FileReportDesk reports(prompts, printers, dataDirectory);
     QtFrameScreens screens(prompts, sounds, programDirectory);
-    AppServices services{&prompts, &sounds,          &printers,    &reports,
-                         &screens, programDirectory, dataDirectory};
+    AppServices services{&prompts, &sounds,          &printers,     &reports,
+                         &screens, programDirectory, dataDirectory, RecoveryDirectory()};
+    // Circuit schedules named on the command line (or by the desktop) open beside the window.
+    QStringList schedules = QCoreApplication::arguments();
+    schedules.removeFirst();
     {
         MainWindow window(services);
         // The first click should not wait for the sound libraries.
         QTimer::singleShot(400, &window, [&sounds] { sounds.preload(); });
+        QTimer::singleShot(0, &window, [&window, schedules] {
+            window.offerRecoveredSchedules();
+            if (!schedules.isEmpty()) {
+                window.openSchedules(schedules);
+            }
+        });
         window.exec();
     }
     return 0;

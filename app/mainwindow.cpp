@@ -151,6 +151,10 @@ void MainWindow::buildMenu()
         }
     });
     m_menu->addSeparator();
+    m_scheduleAction = m_menu->addAction(tr("Circuit &Schedule..."));
+    m_scheduleAction->setObjectName(QStringLiteral("circuitSchedule"));
+    connect(m_scheduleAction, &QAction::triggered, this, [this] { openSchedules({}); });
+    m_menu->addSeparator();
     m_splashAction = m_menu->addAction(tr("S&plash Screen"));
     m_splashAction->setObjectName(QStringLiteral("splashScreen"));
     m_splashAction->setCheckable(true);
@@ -286,7 +290,36 @@ void MainWindow::sendToCurrent(QEvent::Type type, qintptr wParam, qintptr lParam
 void MainWindow::reject()
 {
     m_services.sounds->play(QStringLiteral("click.wav"));
+    // Every schedule window asks about its unsaved changes first; one kept open keeps TAVO.
+    if (!ScheduleWindow::CloseAll(this)) {
+        return;
+    }
     QDialog::reject();
+}
+
+ScheduleContext MainWindow::scheduleContext()
+{
+    return {&m_services, [this](const QString& page) {
+                if (!m_help) {
+                    m_help = new HelpWindow(this);
+                }
+                m_help->showPage(page);
+            }};
+}
+
+void MainWindow::openSchedules(const QStringList& paths)
+{
+    if (paths.isEmpty()) {
+        ScheduleWindow::Open(scheduleContext(), this);
+    }
+    for (const QString& path : paths) {
+        ScheduleWindow::Open(scheduleContext(), this, path);
+    }
+}
+
+void MainWindow::offerRecoveredSchedules()
+{
+    ScheduleWindow::OfferRecovery(scheduleContext(), this);
 }
 
 void MainWindow::done(int result)

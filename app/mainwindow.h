@@ -6,6 +6,7 @@
 // Enter key and report requests to the current page.
 
 #include "pagetable.h"
+#include "schedulewindow.h"
 #include "services.h"
 #include "settingsfile.h"
 
@@ -44,6 +45,13 @@ public:
     QAction* splashAction() const { return m_splashAction; }
     QAction* animateAction() const { return m_animateAction; }
     QAction* aboutAction() const { return m_aboutAction; }
+    QAction* scheduleAction() const { return m_scheduleAction; }
+    // Circuit schedule windows for the files, one each; a new schedule for an empty list.
+    void openSchedules(const QStringList& paths);
+    // Restores the schedules that a crash or a kill left unsaved, when the user agrees.
+    void offerRecoveredSchedules();
+    // What a schedule window is given.
+    ScheduleContext scheduleContext();
     EmblemView* emblem() const { return m_emblem; }
     // "flash.bmp" as found at start-up; empty when there is none.
     const QString& stillPicturePath() const { return m_stillPicturePath; }
@@ -110,6 +118,7 @@ private:
     QAction* m_splashAction = nullptr;
     QAction* m_animateAction = nullptr;
     QAction* m_aboutAction = nullptr;
+    QAction* m_scheduleAction = nullptr;
     EmblemView* m_emblem = nullptr;
     QString m_stillPicturePath;
     QString m_clipPath;

@@ -71,17 +71,14 @@ QString FindProgramFile(const QString& name, const QString& programDirectory)
     return here.isEmpty() ? FindInFolder(programDirectory, name) : here;
 }
 
-std::optional<QByteArray> ReadOrdinaryFile(const QString& path, qint64 limit)
-{
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    return file.read(limit);
-}
-
 QString HighDensityName(const QString& fileName)
 {
     const QFileInfo info(fileName);
     return info.dir().filePath(info.completeBaseName() + QStringLiteral("@2x.") + info.suffix());
+}
+
+QString RecoveryDirectory()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation))
+        .filePath(QStringLiteral("recovery"));
 }

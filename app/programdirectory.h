@@ -3,10 +3,9 @@
 // Where the program's files are: the ones it ships (sounds, pictures, help) and the ones it
 // writes (settings, the hand-off file).
 
-#include <QByteArray>
-#include <QString>
+#include "storedfiles.h"
 
-#include <optional>
+#include <QString>
 
 // The folder of the shipped files: the executable's own folder when they stand beside it (build
 // tree, unpacked archive), otherwise the installed data folder <prefix>/share/tavo.
@@ -17,13 +16,12 @@ QString ProgramDirectoryFor(const QString& executableDirectory);
 // an unpacked archive), else the user's configuration folder (created when needed).
 QString DataDirectory(const QString& programDirectory);
 
+// The user's data folder for schedules not yet saved and the locks on open files.
+QString RecoveryDirectory();
+
 // A shipped file looked up by name without regard to case, first in the current working folder
 // and then in the program directory; empty when neither has it.
 QString FindProgramFile(const QString& name, const QString& programDirectory);
-
-// At most `limit` bytes of an ordinary file; none when it is missing, unreadable or not an
-// ordinary file (a pipe of that name would block the window).
-std::optional<QByteArray> ReadOrdinaryFile(const QString& path, qint64 limit);
 
 // "NAME@2x.EXT" beside "NAME.EXT": the same picture drawn at twice the size, for a screen at
 // scale factor 2.

@@ -54,6 +54,33 @@ QString QtPrompts::saveFileName(QWidget* parent, const QString& initialName)
                                         QFileDialog::DontConfirmOverwrite);
 }
 
+QString QtPrompts::openFile(QWidget* parent, const QString& title, const QString& filter)
+{
+    return QFileDialog::getOpenFileName(parent, title, QString(), filter);
+}
+
+QString QtPrompts::saveFile(QWidget* parent, const QString& title, const QString& initialPath,
+                            const QString& filter)
+{
+    return QFileDialog::getSaveFileName(parent, title, initialPath, filter);
+}
+
+Prompts::Unsaved QtPrompts::unsavedChanges(QWidget* parent, const QString& name)
+{
+    QMessageBox box(QMessageBox::Warning, kCaption,
+                    QCoreApplication::translate("QtPrompts", "Save the changes to %1?").arg(name),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return Unsaved::Save;
+    case QMessageBox::Discard:
+        return Unsaved::Discard;
+    default:
+        return Unsaved::Cancel;
+    }
+}
+
 std::unique_ptr<QPrinter> QtPrinterChooser::choose(QWidget* parent, const PrintRequest& request)
 {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);

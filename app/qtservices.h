@@ -16,6 +16,10 @@ public:
     void warning(QWidget* parent, const QString& text) override;
     bool question(QWidget* parent, const QString& text) override;
     QString saveFileName(QWidget* parent, const QString& initialName) override;
+    QString openFile(QWidget* parent, const QString& title, const QString& filter) override;
+    QString saveFile(QWidget* parent, const QString& title, const QString& initialPath,
+                     const QString& filter) override;
+    Unsaved unsavedChanges(QWidget* parent, const QString& name) override;
 };
 
 // The platform's print dialog; it offers the printers and printing to a PDF file.

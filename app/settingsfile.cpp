@@ -1,12 +1,10 @@
 #include "settingsfile.h"
 
+#include "storedfiles.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-
-#include <cerrno>
-#include <cstring>
 
 #include <optional>
 
@@ -145,26 +143,13 @@ bool IsSpecialFile(const QString& path)
     return info.exists() && !info.isFile();
 }
 
-QString NotAFile()
-{
-    return QCoreApplication::translate("SettingsFile", "This is not an ordinary file.");
-}
-
-// The system's reason for the last failure, where Qt has none of its own.
-QString Reason(const QFileDevice& file, int code)
-{
-    const QString qt = file.errorString();
-    const bool vague = qt.isEmpty() || qt == QLatin1String("Unknown error");
-    return vague && code != 0 ? QString::fromLocal8Bit(std::strerror(code)) : qt;
-}
-
 }  // namespace
 
 Settings SettingsFile::load(QString* error)
 {
     if (IsSpecialFile(m_path)) {
         if (error) {
-            *error = NotAFile();
+            *error = NotAnOrdinaryFile();
         }
         return {};
     }
@@ -181,25 +166,5 @@ Settings SettingsFile::load(QString* error)
 
 bool SettingsFile::save(const Settings& settings, QString* error)
 {
-    if (IsSpecialFile(m_path)) {
-        if (error) {
-            *error = NotAFile();
-        }
-        return false;
-    }
-    // Written beside the file and put in its place only when every byte reached the disk; on
-    // any failure the old file stays as it was.
-    QSaveFile file(m_path);
-    const QByteArray bytes = EncodeSettings(settings);
-    errno = 0;
-    const bool written =
-        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
-    if (!written || !file.commit()) {
-        // An uncommitted file goes with its temporary copy; the old file is untouched.
-        if (error) {
-            *error = Reason(file, errno);
-        }
-        return false;
-    }
-    return true;
+    return ReplaceFile(m_path, EncodeSettings(settings), error);
 }

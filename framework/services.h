@@ -34,6 +34,19 @@ public:
     // The conduit and box pages' notice of a selection with no conductors or no area, shown
     // modally until the user presses OK.
     virtual void invalidSelection(QWidget* parent) = 0;
+    // A file to open, of the kind `filter` names ("CSV files (*.csv)"); empty when cancelled.
+    virtual QString openFile(QWidget* parent, const QString& title, const QString& filter) = 0;
+    // A file to write, starting at `initialPath`; the dialog asks before replacing one that
+    // exists. Empty when cancelled.
+    virtual QString saveFile(QWidget* parent, const QString& title, const QString& initialPath,
+                             const QString& filter) = 0;
+    enum class Unsaved {
+        Save,
+        Discard,
+        Cancel,
+    };
+    // What to do with the changes to `name` on closing it.
+    virtual Unsaved unsavedChanges(QWidget* parent, const QString& name) = 0;
 };
 
 class Sounds
@@ -102,6 +115,8 @@ struct AppServices
     FrameScreens* screens = nullptr;  // none: the window opens and closes without them
     QString programDirectory;         // the files shipped with the program
     QString dataDirectory;            // where the program writes its own files
+    // The user's folder for work not yet saved and for the locks on open files.
+    QString recoveryDirectory;
 };
 
 // What every page is given when the main window creates it.

@@ -230,7 +230,7 @@ std::vector<Result> ResultDescriptions()
         {.label = "Raceway Usable"},
         {.label = "Fill Limit"},
         {.label = "Raceway Fill"},
-        {.label = "Raceway ID"},
+        {.label = "Raceway Name"},
         {.label = "Raceway Circuits"},
     };
 }

@@ -677,7 +677,7 @@ TEST(CliCircuit, ScheduleSharesRacewaysAcrossTheFile)
     ASSERT_LT(column("Raceway Circuits"), header.size());
     for (size_t row : {1u, 3u, 5u}) {
         EXPECT_EQ(rows[row][column("Size")], "6 AWG") << row;
-        EXPECT_EQ(rows[row][column("Raceway ID")], "R1");
+        EXPECT_EQ(rows[row][column("Raceway Name")], "R1");
         EXPECT_EQ(rows[row][column("Raceway Circuits")], "A, B, C");
         EXPECT_EQ(rows[row][column("Raceway Conductors")],
                   "9 × 6 AWG THHN, 1 × 10 AWG THHN (grounding)");

@@ -35,6 +35,26 @@ QString RecordingPrompts::saveFileName(QWidget*, const QString& initialName)
     return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
 }
 
+QString RecordingPrompts::openFile(QWidget*, const QString& title, const QString&)
+{
+    fileTitles.append(title);
+    return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
+}
+
+QString RecordingPrompts::saveFile(QWidget*, const QString& title, const QString& initialPath,
+                                   const QString&)
+{
+    fileTitles.append(title);
+    initialNames.append(initialPath);
+    return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
+}
+
+Prompts::Unsaved RecordingPrompts::unsavedChanges(QWidget*, const QString& name)
+{
+    unsavedNames.append(name);
+    return unsavedAnswers.isEmpty() ? Unsaved::Cancel : unsavedAnswers.takeFirst();
+}
+
 std::unique_ptr<QPrinter> PdfPrinterChooser::choose(QWidget*, const PrintRequest& request)
 {
     requests.append(request);
@@ -76,6 +96,7 @@ ProgramUnderTest::ProgramUnderTest()
     services.reports = reports.get();
     services.programDirectory = m_folder.path();
     services.dataDirectory = m_folder.path();
+    services.recoveryDirectory = m_folder.path() + QStringLiteral("/recovery");
     m_window = std::make_unique<MainWindow>(services);
     m_window->show();
     m_window->activateWindow();

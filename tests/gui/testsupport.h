@@ -27,7 +27,16 @@ public:
     // Answers with the next of `fileNames` (empty: the user cancels) and records the initial name.
     QString saveFileName(QWidget* parent, const QString& initialName) override;
     void invalidSelection(QWidget*) override { ++invalidSelections; }
+    // The next of `fileNames`, as the file dialogs would give them; the title is recorded.
+    QString openFile(QWidget* parent, const QString& title, const QString& filter) override;
+    QString saveFile(QWidget* parent, const QString& title, const QString& initialPath,
+                     const QString& filter) override;
+    // The next of `unsavedAnswers` (Cancel when none is left); the name is recorded.
+    Unsaved unsavedChanges(QWidget* parent, const QString& name) override;
 
+    QList<Unsaved> unsavedAnswers;
+    QStringList unsavedNames;
+    QStringList fileTitles;
     QStringList messages;
     QStringList warnings;
     QStringList questions;
