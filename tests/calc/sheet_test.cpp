@@ -22,7 +22,7 @@ CsvTable Read(const std::string& bytes)
 
 TEST(Csv, EveryByteComesBack)
 {
-    for (const std::string bytes : {
+    for (const std::string& bytes : {
              std::string("a,b\r\n1,2\r\n"),
              std::string("\xEF\xBB\xBF"
                          "a,\"b\"\n\"x, y\",\"say \"\"hi\"\"\"\n"),
