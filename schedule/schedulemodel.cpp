@@ -34,12 +34,54 @@ const QColor kDefault(110, 110, 110);
 
 }  // namespace
 
-ScheduleModel::ScheduleModel(QObject* parent) : QAbstractTableModel(parent) {}
+ScheduleModel::ScheduleModel(QObject* parent) : QAbstractTableModel(parent)
+{
+    arrange();
+}
+
+void ScheduleModel::arrange()
+{
+    m_columns.clear();
+    std::vector<Column> added;
+    for (size_t c = 0; c < m_sheet.columnCount(); ++c) {
+        (m_sheet.fromFile(c) ? m_columns : added).push_back({int(c), -1});
+    }
+    if (m_columns.empty()) {
+        m_columns.swap(added);
+    }
+    for (size_t r = 0; r < tavo::kCircuit.results.size(); ++r) {
+        m_columns.push_back({-1, int(r)});
+    }
+    m_columns.insert(m_columns.end(), added.begin(), added.end());
+    m_statusColumn = resultColumn(tavo::circuit::kStatus);
+}
+
+int ScheduleModel::resultColumn(size_t result) const
+{
+    for (size_t c = 0; c < m_columns.size(); ++c) {
+        if (m_columns[c].result == int(result)) {
+            return int(c);
+        }
+    }
+    return -1;
+}
+
+ScheduleModel::Texts ScheduleModel::sheetTexts(const QStringList& shown) const
+{
+    Texts texts(m_sheet.columnCount());
+    for (int c = 0; c < int(shown.size()) && c < columnCount(); ++c) {
+        if (sheetColumn(c) >= 0) {
+            texts[size_t(sheetColumn(c))] = ToUtf8(shown[c]);
+        }
+    }
+    return texts;
+}
 
 void ScheduleModel::reset(CircuitSheet sheet)
 {
     beginResetModel();
     m_sheet = std::move(sheet);
+    arrange();
     m_marked.clear();
     endResetModel();
     m_undo.clear();
@@ -53,26 +95,26 @@ int ScheduleModel::rowCount(const QModelIndex& parent) const
 
 int ScheduleModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : firstResultColumn() + int(tavo::kCircuit.results.size());
+    return parent.isValid() ? 0 : int(m_columns.size());
 }
 
 int ScheduleModel::inputOf(int column) const
 {
-    return isResult(column) ? -1 : m_sheet.inputOf(size_t(column));
+    return isResult(column) ? -1 : m_sheet.inputOf(size_t(sheetColumn(column)));
 }
 
 QString ScheduleModel::shownText(int row, int column) const
 {
     const tavo::circuit::RowOutcome& outcome = m_sheet.outcome(size_t(row));
     if (isResult(column)) {
-        const size_t result = size_t(column - firstResultColumn());
+        const size_t result = size_t(m_columns[size_t(column)].result);
         if (outcome.refused) {
             // A row the check could not read says why where its status would be.
             return result == tavo::circuit::kStatus ? FromUtf8(outcome.error) : QString();
         }
         return result < outcome.results.size() ? FromUtf8(outcome.results[result]) : QString();
     }
-    return FromUtf8(m_sheet.text(size_t(row), size_t(column)));
+    return FromUtf8(m_sheet.text(size_t(row), size_t(sheetColumn(column))));
 }
 
 QVariant ScheduleModel::data(const QModelIndex& index, int role) const
@@ -80,9 +122,29 @@ QVariant ScheduleModel::data(const QModelIndex& index, int role) const
     if (!index.isValid()) {
         return {};
     }
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+    case Qt::ForegroundRole:
+    case Qt::FontRole:
+    case Qt::BackgroundRole:
+    case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole:
+        break;
+    default:
+        return {};  // the view asks for many roles as it paints; these are all it is given
+    }
     const int row = index.row();
     const int column = index.column();
     const tavo::circuit::RowOutcome& outcome = m_sheet.outcome(size_t(row));
+    const bool refused =
+        outcome.refused && !isResult(column) && outcome.refusedColumn == sheetColumn(column);
+    if (role == Qt::BackgroundRole) {
+        if (refused) {
+            return QBrush(kRefused);
+        }
+        return m_marked.contains(row) ? QVariant(QBrush(kMarked)) : QVariant();
+    }
     const int input = inputOf(column);
     const QString text = shownText(row, column);
     // An empty input stands for its default, shown as such.
@@ -93,8 +155,7 @@ QVariant ScheduleModel::data(const QModelIndex& index, int role) const
                           ? QString::number(row + 1)
                           : FromUtf8(std::string(Inputs()[size_t(input)].byDefault));
     }
-    const bool refused = outcome.refused && outcome.refusedColumn == column;
-    const bool status = column == resultColumn(tavo::circuit::kStatus);
+    const bool status = column == m_statusColumn;
     const bool fails = status && (outcome.refused || !outcome.ok);
     switch (role) {
     case Qt::DisplayRole:
@@ -114,11 +175,6 @@ QVariant ScheduleModel::data(const QModelIndex& index, int role) const
             return font;
         }
         return {};
-    case Qt::BackgroundRole:
-        if (refused) {
-            return QBrush(kRefused);
-        }
-        return m_marked.contains(row) ? QVariant(QBrush(kMarked)) : QVariant();
     case Qt::ToolTipRole:
         if (refused) {
             return FromUtf8(outcome.refused->reason);
@@ -152,11 +208,12 @@ QVariant ScheduleModel::headerData(int section, Qt::Orientation orientation, int
         return {};
     }
     if (isResult(section)) {
-        const tavo::Result& result = tavo::kCircuit.results[size_t(section - firstResultColumn())];
+        const tavo::Result& result =
+            tavo::kCircuit.results[size_t(m_columns[size_t(section)].result)];
         return role == Qt::DisplayRole ? FromUtf8(std::string(result.label))
                                        : tr("Result: %1").arg(FromUtf8(std::string(result.label)));
     }
-    const QString name = FromUtf8(m_sheet.columnName(size_t(section)));
+    const QString name = FromUtf8(m_sheet.columnName(size_t(sheetColumn(section))));
     const int input = inputOf(section);
     if (input < 0) {
         return role == Qt::DisplayRole ? name
@@ -230,7 +287,10 @@ void ScheduleModel::pasteBlock(int row, int column, const QList<QStringList>& bl
     QList<EditCellsCommand::Cell> cells;
     for (int r = 0; r < int(block.size()); ++r) {
         const QStringList& texts = block[r];
-        for (int c = 0; c < int(texts.size()) && column + c < firstResultColumn(); ++c) {
+        for (int c = 0; c < int(texts.size()) && column + c < columnCount(); ++c) {
+            if (isResult(column + c)) {
+                continue;  // worked out, never pasted over
+            }
             const QString before =
                 row + r < rowCount() ? shownText(row + r, column + c) : QString();
             cells.append({row + r, column + c, before, texts[c]});
@@ -261,7 +321,8 @@ void ScheduleModel::markRaceway(int row)
 
 void ScheduleModel::applyText(int row, int column, const QString& text)
 {
-    const std::vector<size_t> changed = m_sheet.setText(size_t(row), size_t(column), ToUtf8(text));
+    const std::vector<size_t> changed =
+        m_sheet.setText(size_t(row), size_t(sheetColumn(column)), ToUtf8(text));
     emit dataChanged(index(row, column), index(row, column));
     resultsChangedIn(changed);
 }

@@ -31,13 +31,17 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
-    // The first result column; the sheet's columns stand before it.
-    int firstResultColumn() const { return int(m_sheet.columnCount()); }
-    bool isResult(int column) const { return column >= firstResultColumn(); }
+    // The columns in the order shown: the file's own, then the results, then the inputs the
+    // file left to their defaults (a new schedule: every input, then the results).
+    bool isResult(int column) const { return m_columns[size_t(column)].result >= 0; }
+    // The sheet's column shown in a column, or -1 for a result.
+    int sheetColumn(int column) const { return m_columns[size_t(column)].sheet; }
     // The input of a column, or -1.
     int inputOf(int column) const;
     // The column of a result, by the circuit check's results.
-    int resultColumn(size_t result) const { return firstResultColumn() + int(result); }
+    int resultColumn(size_t result) const;
+    // A row's texts by the columns shown, in the sheet's order.
+    Texts sheetTexts(const QStringList& shown) const;
 
     // Each as one step of the undo history.
     void editCells(const QList<std::tuple<int, int, QString>>& cells, const QString& what);
@@ -65,7 +69,16 @@ private:
     void resultsChangedIn(const std::vector<size_t>& rows);
     QString shownText(int row, int column) const;
 
+    struct Column
+    {
+        int sheet = -1;
+        int result = -1;
+    };
+    void arrange();
+
     tavo::circuit::CircuitSheet m_sheet;
+    std::vector<Column> m_columns;
+    int m_statusColumn = -1;
     QUndoStack m_undo;
     QSet<int> m_marked;
 };

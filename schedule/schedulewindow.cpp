@@ -295,27 +295,8 @@ void ScheduleWindow::buildMenus()
 
 void ScheduleWindow::arrangeColumns()
 {
-    // The file's own columns first, the results beside them, and the inputs that the file left
-    // to their defaults after the results; a new schedule keeps every input first.
-    QHeaderView* header = m_table->horizontalHeader();
-    const CircuitSheet& sheet = m_model.sheet();
-    QList<int> order;
-    QList<int> added;
-    for (size_t c = 0; c < sheet.columnCount(); ++c) {
-        (sheet.fromFile(c) ? order : added).append(int(c));
-    }
-    if (order.isEmpty()) {
-        order = added;
-        added.clear();
-    }
-    for (int c = m_model.firstResultColumn(); c < m_model.columnCount(); ++c) {
-        order.append(c);
-    }
-    order.append(added);
-    for (int visual = 0; visual < int(order.size()); ++visual) {
-        header->moveSection(header->visualIndex(order[visual]), visual);
-    }
     // Room for the longer results to be read without widening them first.
+    QHeaderView* header = m_table->horizontalHeader();
     const std::pair<size_t, int> wide[] = {
         {kStatus, 260},           {kSizeResult, 110},        {kDecidedBy, 150},
         {kNextSmallerFails, 380}, {kEgcResult, 130},         {kEgcRule, 420},
@@ -746,11 +727,7 @@ void ScheduleWindow::paste(bool asNewCircuits)
         const int at = currentRow() < 0 ? m_model.rowCount() : currentRow() + 1;
         QList<ScheduleModel::Texts> rows;
         for (const QStringList& cells : *block) {
-            ScheduleModel::Texts texts;
-            for (const QString& cell : cells) {
-                texts.push_back(cell.toStdString());
-            }
-            rows.append(texts);
+            rows.append(m_model.sheetTexts(cells));
         }
         m_model.insertCircuits(at, rows, tr("Paste As New Circuits"));
         m_table->setCurrentIndex(m_model.index(at, 0));
