@@ -132,10 +132,14 @@ QString CellText(const CircuitSheet& sheet, size_t row, const PrintColumn& colum
     if (column.input >= 0) {
         const int at = sheet.columnOf(size_t(column.input));
         const QString text = at >= 0 ? FromUtf8(sheet.text(row, size_t(at))) : QString();
-        if (!text.isEmpty() || column.input != int(kCircuitName)) {
+        if (!text.isEmpty()) {
             return text;
         }
-        return QString::number(row + 1);
+        // An empty input printed as the default it stands for.
+        static const std::vector<tavo::Input> inputs = CircuitInputDescriptions();
+        return column.input == int(kCircuitName)
+                   ? QString::number(row + 1)
+                   : FromUtf8(std::string(inputs[size_t(column.input)].byDefault));
     }
     if (outcome.refused) {
         return column.result == int(kStatus) ? FromUtf8(outcome.error) : QString();
