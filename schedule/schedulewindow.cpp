@@ -150,6 +150,9 @@ ScheduleWindow::ScheduleWindow(ScheduleContext context, QWidget* parent)
 
 ScheduleWindow::~ScheduleWindow()
 {
+    // The undo stack goes with the model, after the members its signals would reach.
+    m_model.undoStack()->disconnect(this);
+    m_model.disconnect(this);
     Windows().removeAll(this);
 }
 
@@ -282,9 +285,29 @@ void ScheduleWindow::buildMenus()
     QToolBar* tools = addToolBar(tr("Schedule"));
     tools->setObjectName(QStringLiteral("scheduleTools"));
     tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    for (const char* name : {"newSchedule", "openSchedule", "saveSchedule", "", "undo", "redo", "",
-                             "addCircuit", "duplicateCircuit", "deleteCircuit", "moveUp",
-                             "moveDown", "", "printSchedule", "exportPdf", "scheduleHelp"}) {
+    // Every command, as the menus hold them.
+    for (const char* name : {"newSchedule",
+                             "openSchedule",
+                             "saveSchedule",
+                             "saveScheduleAs",
+                             "",
+                             "undo",
+                             "redo",
+                             "copyCells",
+                             "pasteCells",
+                             "pasteCircuits",
+                             "",
+                             "addCircuit",
+                             "duplicateCircuit",
+                             "deleteCircuit",
+                             "moveUp",
+                             "moveDown",
+                             "",
+                             "printSchedule",
+                             "exportPdf",
+                             "",
+                             "scheduleHelp",
+                             "closeSchedule"}) {
         if (*name == '\0') {
             tools->addSeparator();
         } else {

@@ -24,6 +24,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QTextBrowser>
+#include <QToolBar>
 
 #include <sys/resource.h>
 
@@ -473,7 +474,12 @@ void ScheduleWindowTest::keyboardEditsAndMovesOn()
     list->setCurrentIndex(list->findText("dc"));
     QTest::keyClick(list, Qt::Key_Return);
     QTRY_COMPARE(Cell(model, 0, "System"), QStringLiteral("dc"));
-    // Every command has a shortcut where one is usual, and a name on the toolbar.
+    // Every command has a shortcut where one is usual, and a named button on the toolbar.
+    const auto* tools = window->findChild<QToolBar*>(QStringLiteral("scheduleTools"));
+    for (QAction* action : window->actions()) {
+        QVERIFY2(tools->actions().contains(action), qPrintable(action->objectName()));
+        QVERIFY(!action->text().isEmpty());
+    }
     QCOMPARE(window->action("saveSchedule")->shortcut(), QKeySequence(QKeySequence::Save));
     QCOMPARE(window->action("scheduleHelp")->shortcut(), QKeySequence(QKeySequence::HelpContents));
     window->action("scheduleHelp")->trigger();
