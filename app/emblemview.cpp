@@ -1,5 +1,6 @@
 #include "emblemview.h"
 
+#include "accessibility.h"
 #include "avireader.h"
 #include "programdirectory.h"
 
@@ -37,6 +38,7 @@ EmblemView::EmblemView(Prompts& prompts, Sounds& sounds, QWidget* parent)
 {
     setObjectName(QStringLiteral("emblem"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    SetAccessibleRole(this, QAccessible::Graphic);
     setAccessibleName(tr("TAVO emblem"));
 }
 

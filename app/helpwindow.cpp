@@ -1,7 +1,11 @@
 #include "helpwindow.h"
 
+#include "accessibility.h"
+
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -10,9 +14,12 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("helpWindow"));
     setWindowTitle(tr("TAVO Help"));
+    SetAccessibleRole(this, QAccessible::Window);
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("helpText"));
     m_browser->setOpenExternalLinks(false);
+    m_browser->verticalScrollBar()->setAccessibleName(tr("Scroll the help up and down"));
+    m_browser->horizontalScrollBar()->setAccessibleName(tr("Scroll the help left and right"));
     auto* back = new QPushButton(tr("&Back"), this);
     auto* contents = new QPushButton(tr("&Contents"), this);
     auto* close = new QPushButton(tr("C&lose"), this);
@@ -31,6 +38,15 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     connect(m_browser, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
     connect(contents, &QPushButton::clicked, this, &HelpWindow::showContents);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void HelpWindow::showContents()

@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "accessibility.h"
 #include "calculatorpage.h"
 #include "dialogunits.h"
 #include "emblemview.h"
@@ -23,6 +24,7 @@
 #include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 
 namespace {
 
@@ -60,6 +62,7 @@ MainWindow::MainWindow(AppServices& services, QWidget* parent)
       m_settingsFile(QDir(services.dataDirectory).filePath(kSettingsName))
 {
     Q_INIT_RESOURCE(tavo);
+    PrepareAccessibility();
     PageMessages::ReserveFixedNumbers();
     m_context = {&m_services, this};
     m_settings = m_settingsFile.load();
@@ -143,6 +146,7 @@ void MainWindow::buildMenu()
 {
     m_menu = new QMenu(this);
     m_menu->setObjectName(QStringLiteral("windowMenu"));
+    m_menu->setAccessibleName(tr("Menu"));
     m_aboutAction = m_menu->addAction(tr("&About TAVO"));
     m_aboutAction->setObjectName(QStringLiteral("aboutTavo"));
     connect(m_aboutAction, &QAction::triggered, this, [this] {
@@ -364,7 +368,9 @@ void MainWindow::openFloatingWindow()
     m_floating = new FloatingHistoryWindow(m_context, this);
     m_floating->setAttribute(Qt::WA_DeleteOnClose);
     if (const QScreen* screen = this->screen()) {
-        m_floating->move(screen->geometry().topLeft());
+        // Its frame at the corner, so that the title bar and close box stay on the screen.
+        m_floating->winId();
+        m_floating->windowHandle()->setFramePosition(screen->geometry().topLeft());
     }
     m_floating->show();
 }

@@ -1,5 +1,7 @@
 #include "picturearea.h"
 
+#include "accessibility.h"
+
 #include <QDialog>
 #include <QFrame>
 #include <QPainter>
@@ -9,6 +11,7 @@ PictureArea::PictureArea(const QString& fileName, const QRect& source, Prompts& 
     : QWidget(parent), m_picture(fileName, prompts, sounds)
 {
     m_picture.setSource(source);
+    SetAccessibleRole(this, QAccessible::Graphic);
     setAccessibleName(tr("TAVO picture"));
 }
 

@@ -173,6 +173,8 @@ struct ResultValue
     std::string name = {};   // the label with its group: "Primary Amps"
     Colour colour = kCyan;
     std::optional<double> number = {};  // the value behind a numeric result's text
+    // What a warning colour says, for those who cannot see it: "above 3 per cent".
+    std::string_view warning = {};
 };
 
 // A selection report as the page prints it: a heading, the current selection, up to three

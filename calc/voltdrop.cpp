@@ -226,7 +226,10 @@ Outcome ComputeVoltDrop(const InputValues& values)
     outcome.presence[kPowerFactor] = dc ? Presence::Disabled : Presence::Shown;
     outcome.presence[kTemperature] = dc ? Presence::Shown : Presence::Disabled;
     const auto percent = [](double value, bool warn) {
-        return ResultValue{.text = Decimals(value), .colour = warn ? kRed : kCyan, .number = value};
+        return ResultValue{.text = Decimals(value),
+                           .colour = warn ? kRed : kCyan,
+                           .number = value,
+                           .warning = warn ? "above 3 per cent" : ""};
     };
     std::vector<ResultValue>& results = outcome.results;
     results.reserve(5);

@@ -1,10 +1,12 @@
 #include "calculatorpage.h"
 
+#include "accessibility.h"
 #include "pagemessage.h"
 
 CalculatorPage::CalculatorPage(const PageContext& context, QWidget* parent)
     : QWidget(parent), m_context(context)
 {
+    PrepareAccessibility();
 }
 
 void CalculatorPage::showPage()

@@ -161,6 +161,7 @@ void DescribedPage::buildInput(int index, Controls controls)
             built.list->setInsertPolicy(QComboBox::NoInsert);
             built.list->setCompleter(nullptr);
             built.list->lineEdit()->setObjectName(name + QStringLiteral("Edit"));
+            built.list->lineEdit()->setAccessibleName(spoken);
             connect(built.list, &QComboBox::editTextChanged, this,
                     [this, index](const QString& text) {
                         QComboBox* list = m_inputs[size_t(index)].list;
@@ -416,6 +417,9 @@ void DescribedPage::display(const tavo::Outcome& outcome)
                 input.field->setAccessibleLabel(spoken);
             } else if (input.list) {
                 input.list->setAccessibleName(spoken);
+                if (input.list->lineEdit()) {
+                    input.list->lineEdit()->setAccessibleName(spoken);
+                }
             }
         }
         m_presence[i] = outcome.presence[i];
@@ -440,6 +444,10 @@ void DescribedPage::display(const tavo::Outcome& outcome)
         m_results[r]->setCursorPosition(0);
         if (auto* coloured = qobject_cast<ColorStatic*>(m_results[r])) {
             coloured->setColor(QColor(value.colour.red, value.colour.green, value.colour.blue));
+        }
+        const QString warning = UiText(value.warning);
+        if (m_results[r]->accessibleDescription() != warning) {
+            m_results[r]->setAccessibleDescription(warning);
         }
         const QString label = UiText(value.label);
         if (m_resultLabels[r]->text() != label) {

@@ -1,5 +1,6 @@
 #include "valuefield.h"
 
+#include "accessibility.h"
 #include "dialogunits.h"
 
 #include <QAbstractSlider>
@@ -23,6 +24,11 @@ void FieldEdit::focusOutEvent(QFocusEvent* event)
     emit focusLost();
 }
 
+Spinner::Spinner(QWidget* parent) : QScrollBar(Qt::Vertical, parent)
+{
+    PrepareAccessibility();
+}
+
 ValueField::ValueField(const QString& name, QWidget* parent)
     : ValueField(name, parent, tavo::kValueFieldLimits, 44, 12)
 {
@@ -42,7 +48,7 @@ ValueField::ValueField(const QString& name, QWidget* parent, tavo::StepLimits li
     m_edit = new FieldEdit(this);
     m_edit->setObjectName(name);
     m_edit->setFixedSize(du.size(editWidth, editHeight).expandedTo(m_edit->minimumSizeHint()));
-    m_spinner = new QScrollBar(Qt::Vertical, this);
+    m_spinner = new Spinner(this);
     m_spinner->setObjectName(name + QStringLiteral("Spinner"));
     m_spinner->setFocusPolicy(Qt::StrongFocus);
     // The bar never shows a position of its own: it stays centred so both arrows always work.

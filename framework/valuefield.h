@@ -7,9 +7,8 @@
 #include "numbertext.h"
 
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QWidget>
-
-class QScrollBar;
 
 // The edit of a field: tells its page when it gains and loses the keyboard focus, because a
 // typed number takes effect when the user leaves the field.
@@ -29,6 +28,16 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 };
 
+// The spinner of a field. Assistive technology sees it as a spin button holding the field's
+// number, whose actions step the field as the arrows do.
+class Spinner : public QScrollBar
+{
+    Q_OBJECT
+
+public:
+    explicit Spinner(QWidget* parent);
+};
+
 class ValueField : public QWidget
 {
     Q_OBJECT
@@ -42,7 +51,7 @@ public:
     ~ValueField() override;
 
     FieldEdit* edit() const { return m_edit; }
-    QScrollBar* spinner() const { return m_spinner; }
+    Spinner* spinner() const { return m_spinner; }
     tavo::StepLimits limits() const { return m_limits; }
 
     // The field's text, as last exchanged with the edit.
@@ -76,7 +85,7 @@ private:
 
     tavo::StepLimits m_limits;
     FieldEdit* m_edit = nullptr;
-    QScrollBar* m_spinner = nullptr;
+    Spinner* m_spinner = nullptr;
     QString m_text;
 };
 

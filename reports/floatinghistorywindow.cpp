@@ -1,18 +1,21 @@
 #include "floatinghistorywindow.h"
 
+#include "accessibility.h"
 #include "pagemessage.h"
 #include "reporttext.h"
 #include "reporttexts.h"
 
 #include <QFontDatabase>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
 
 #include <algorithm>
 
-// The text area: every entry, header and body on lines of their own, black on white.
-class FloatingHistoryWindow::Canvas : public QWidget
+// The text area: every entry, header and body on lines of their own, black on white. A screen
+// reader reads it as a list of those lines.
+class FloatingHistoryWindow::Canvas : public QWidget, public AccessibleLines
 {
 public:
     explicit Canvas(FloatingHistoryWindow* window) : QWidget(window), m_window(window)
@@ -22,6 +25,23 @@ public:
         white.setColor(QPalette::Window, Qt::white);
         white.setColor(QPalette::WindowText, Qt::black);
         setPalette(white);
+        PrepareAccessibility();
+        setAccessibleName(tr("History lines"));
+    }
+
+    QStringList accessibleLines() const override
+    {
+        QStringList lines;
+        for (int n = 0; n < m_window->count(); ++n) {
+            lines << m_window->headers()[n] << m_window->bodies()[n];
+        }
+        return lines;
+    }
+    QRect accessibleLineRect(int index) const override
+    {
+        const int line = m_window->lineHeight();
+        const int width = std::max(m_window->widestLine(), this->width());
+        return {-m_window->hScroll(), index * line - m_window->vScroll(), width, line};
     }
 
 protected:
@@ -49,6 +69,7 @@ FloatingHistoryWindow::FloatingHistoryWindow(const PageContext& context, QWidget
 {
     setObjectName(QStringLiteral("Histories"));
     setWindowTitle(tr("Histories"));
+    SetAccessibleRole(this, QAccessible::Window);
     // A fixed-pitch font, so that a line measured in characters is as wide as it looks.
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_canvas = new Canvas(this);
@@ -57,6 +78,8 @@ FloatingHistoryWindow::FloatingHistoryWindow(const PageContext& context, QWidget
     m_horizontal = new QScrollBar(Qt::Horizontal, this);
     m_vertical->setObjectName(QStringLiteral("vertical"));
     m_horizontal->setObjectName(QStringLiteral("horizontal"));
+    m_vertical->setAccessibleName(tr("Scroll up and down"));
+    m_horizontal->setAccessibleName(tr("Scroll left and right"));
     m_vertical->setRange(0, 0);
     m_horizontal->setRange(0, 0);
     // The window is sized to its text, however short: the bars may shrink below their arrows.
@@ -72,7 +95,6 @@ FloatingHistoryWindow::FloatingHistoryWindow(const PageContext& context, QWidget
     m_lineHeight = metrics.height();
     m_charWidth = std::max(1, metrics.averageCharWidth());
     resize(200, 150);
-    move(0, 0);
 
     for (QScrollBar* bar : {m_vertical, m_horizontal}) {
         connect(bar, &QScrollBar::actionTriggered, this,
@@ -98,6 +120,15 @@ bool FloatingHistoryWindow::event(QEvent* event)
     return QWidget::event(event);
 }
 
+void FloatingHistoryWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void FloatingHistoryWindow::addEntry()
 {
     tavo::ReportText report;
@@ -106,7 +137,8 @@ void FloatingHistoryWindow::addEntry()
     }
     layout()->activate();
     const QSize frame = size() - m_canvas->size();
-    if (count() == kMaxEntries) {
+    const bool startsOver = count() == kMaxEntries;
+    if (startsOver) {
         // The window starts over with this history.
         m_headers.clear();
         m_bodies.clear();
@@ -125,6 +157,7 @@ void FloatingHistoryWindow::addEntry()
     m_lineCountBefore = m_lineCount;
     m_lineCount += 2;
     m_canvas->update();
+    NotifyLinesChanged(m_canvas, 2, startsOver);
 }
 
 void FloatingHistoryWindow::onScroll(QScrollBar* bar, int action)

@@ -1,5 +1,7 @@
 #include "toomanyconductorsdialog.h"
 
+#include "accessibility.h"
+
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -9,9 +11,13 @@ TooManyConductorsDialog::TooManyConductorsDialog(QWidget* page) : QWidget(page, 
 {
     setObjectName(QStringLiteral("tooManyConductors"));
     setWindowTitle(tr("Korlath Designs"));
+    // Announced by a screen reader as it opens, with its two lines.
+    SetAccessibleRole(this, QAccessible::AlertMessage);
+    const QStringList lines = {tr("Too Many Conductors Have Been Selected!"),
+                               tr("Click Reset To Clear Current Data Entry")};
+    setAccessibleDescription(lines.join(u' '));
     auto* layout = new QVBoxLayout(this);
-    for (const QString& line : {tr("Too Many Conductors Have Been Selected!"),
-                                tr("Click Reset To Clear Current Data Entry")}) {
+    for (const QString& line : lines) {
         auto* label = new QLabel(line, this);
         label->setAlignment(Qt::AlignCenter);
         layout->addWidget(label);

@@ -91,7 +91,7 @@ def main():
     # The page it opened can be read too: its fields and result by their names, on screen (the
     # Motor page, hidden now, has an "Amps" of its own).
     wanted = {"Ohms": pyatspi.ROLE_TEXT, "Amps": pyatspi.ROLE_TEXT,
-              "Ohms spinner": pyatspi.ROLE_SCROLL_BAR, "Volts": pyatspi.ROLE_TEXT}
+              "Ohms spinner": pyatspi.ROLE_SPIN_BUTTON, "Volts": pyatspi.ROLE_TEXT}
     found = {}
     deadline = time.time() + 10
     while len(found) < len(wanted) and time.time() < deadline:
