@@ -71,8 +71,10 @@ FormulaHostPage::FormulaHostPage(const PageContext& context, QWidget* parent,
         equals->setGeometry(du.rect(176, 58, 8, 12));
         m_result->setGeometry(du.rect(186, 57, 60, 13));
         m_tabs->setGeometry(du.rect(92, 82, 246, 73));
-        m_phase->setGeometry(du.rect(6, 78, 80, 44));
-        m_unit->setGeometry(du.rect(6, 124, 80, 31));
+        // The Watt/Kilo group is as high as its title, frame and one whole row of boxes, and
+        // ends with the formulas.
+        m_phase->setGeometry(du.rect(6, 76, 80, 44));
+        m_unit->setGeometry(du.rect(6, 121, 80, 34));
     }
     m_result->setText(QStringLiteral("0."));
 

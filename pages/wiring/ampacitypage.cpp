@@ -26,6 +26,8 @@ AmpacityPage::AmpacityPage(const PageContext& context, QWidget* parent)
         // Each row in a frame of its own: its lists over its three results.
         auto* frame = new QGroupBox(titles[row], this);
         auto* grid = new QGridLayout(frame);
+        // Close frames, so that both rows fit under the emblem with their lists whole.
+        grid->setContentsMargins(du.x(4), du.y(2), du.x(4), du.y(2));
         grid->setHorizontalSpacing(du.x(6));
         grid->setVerticalSpacing(du.y(1));
         for (int column = 0; column < 4; ++column) {

@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 ConduitFillPage::ConduitFillPage(const PageContext& context, QWidget* parent)
     : DescribedPage(context, parent, tavo::kConduitFill)
 {
@@ -40,7 +42,8 @@ ConduitFillPage::ConduitFillPage(const PageContext& context, QWidget* parent)
                              column++);
     }
     for (const char* name : {"wire", "insulation", "conduit"}) {
-        list(name)->setFixedWidth(du.x(70));
+        // Wide enough for its longest entry: "Liquidtight LFNC-A" and "-B" differ at the end.
+        list(name)->setFixedWidth(std::max(du.x(70), list(name)->minimumSizeHint().width()));
     }
     selection->setColumnStretch(column, 1);
     auto* top = new QHBoxLayout;

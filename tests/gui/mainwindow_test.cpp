@@ -1,5 +1,6 @@
 #include "calculatorpage.h"
 #include "dialogunits.h"
+#include "formulahostpage.h"
 #include "helpwindow.h"
 #include "historiespage.h"
 #include "mainwindow.h"
@@ -12,16 +13,20 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDirIterator>
 #include <QFile>
 #include <QHelpEvent>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -44,6 +49,7 @@ private slots:
     void pageCreatedOnceAndKeptWithInputs();
     void pagePlacedAtPageRectangle();
     void everyTabSelectable();
+    void noControlIsCutOff();
     void onlyTheCurrentPageIsVisible();
     void nothingToSaveOnHistoriesTab();
     void saveReportKeepsAutoAddSetting();
@@ -241,6 +247,61 @@ void MainWindowTest::everyTabSelectable()
     }
 }
 
+// The controls of the page on show that are too small for their text or reach past the widget
+// that holds them, as "name: size, needs size".
+static QStringList CutOffControls(const QWidget* page)
+{
+    QStringList found;
+    for (const QWidget* control : page->findChildren<QWidget*>()) {
+        const bool readOrClicked = qobject_cast<const QAbstractButton*>(control) ||
+                                   qobject_cast<const QLineEdit*>(control) ||
+                                   qobject_cast<const QComboBox*>(control) ||
+                                   qobject_cast<const QLabel*>(control);
+        // The edit of an editable list is drawn inside the list's frame, which is checked.
+        const bool insideList = qobject_cast<const QComboBox*>(control->parentWidget());
+        if (!readOrClicked || insideList || !control->isVisible()) {
+            continue;
+        }
+        QSize needed = control->minimumSizeHint();
+        if (qobject_cast<const QCheckBox*>(control)) {
+            // Its indicator and one line of text; the size hint adds room for a focus frame.
+            needed.setHeight(std::max(control->style()->pixelMetric(QStyle::PM_IndicatorHeight),
+                                      control->fontMetrics().height()));
+        }
+        if (control->height() < needed.height() || control->width() < needed.width() ||
+            !control->parentWidget()->rect().contains(control->geometry())) {
+            found << QStringLiteral("%1 in %2: %3x%4 at %5,%6, needs %7x%8")
+                         .arg(control->objectName(), control->parentWidget()->objectName())
+                         .arg(control->width())
+                         .arg(control->height())
+                         .arg(control->x())
+                         .arg(control->y())
+                         .arg(needed.width())
+                         .arg(needed.height());
+        }
+    }
+    return found;
+}
+
+void MainWindowTest::noControlIsCutOff()
+{
+    ProgramUnderTest program;
+    QVERIFY2(CutOffControls(&program.window()).isEmpty(),
+             qPrintable(CutOffControls(&program.window()).join(u'\n')));
+    for (int tab = 0; tab < Tabs::Count; ++tab) {
+        QWidget* page = program.openTab(tab);
+        auto* host = qobject_cast<FormulaHostPage*>(page);
+        for (int formula = 0; formula < (host ? host->formulaTabs()->count() : 1); ++formula) {
+            if (host) {
+                PageDriver::OpenFormula(host, formula);
+            }
+            const QStringList cut = CutOffControls(page);
+            QVERIFY2(cut.isEmpty(), qPrintable(program.window().tabs()->tabText(tab) +
+                                               QStringLiteral(": ") + cut.join(u'\n')));
+        }
+    }
+}
+
 void MainWindowTest::onlyTheCurrentPageIsVisible()
 {
     ProgramUnderTest program;
@@ -414,8 +475,8 @@ void MainWindowTest::menuHoldsTheToggles()
     QStringList texts;
     for (QAction* action : menu->actions()) {
         texts.append(action->isSeparator() ? QStringLiteral("-") : action->text());
-        const bool command = action == program.window().aboutAction() ||
-                             action == program.window().scheduleAction();
+        const bool command =
+            action == program.window().aboutAction() || action == program.window().scheduleAction();
         if (!command && !action->isSeparator()) {
             QVERIFY(action->isCheckable());
             QVERIFY(action->isChecked());
