@@ -53,6 +53,7 @@ const std::array<TabEntry, Tabs::Count> kTabs = {{
 CalculatorPage* CreatePage(int index, const PageContext& context, QWidget* parent)
 {
     CalculatorPage* page = kTabs[size_t(index)].create(context, parent);
+    page->followReadingOrder();
     page->hide();
     return page;
 }

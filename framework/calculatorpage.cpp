@@ -2,6 +2,7 @@
 
 #include "accessibility.h"
 #include "pagemessage.h"
+#include "readingorder.h"
 
 CalculatorPage::CalculatorPage(const PageContext& context, QWidget* parent)
     : QWidget(parent), m_context(context)
@@ -15,6 +16,11 @@ void CalculatorPage::showPage()
     if (m_context.mainWindow) {
         m_context.mainWindow->update();
     }
+}
+
+void CalculatorPage::followReadingOrder()
+{
+    FollowReadingOrder(readingParts());
 }
 
 void CalculatorPage::setReport(const tavo::ReportLines& lines)

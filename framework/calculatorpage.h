@@ -35,6 +35,9 @@ public:
         return EmblemArea(du).bottom() + 1 + du.y(2) - margin;
     }
 
+    // Has Tab walk the page in its reading order; called once the page is built.
+    void followReadingOrder();
+
     const PageContext& context() const { return m_context; }
     // The report of the page's last recompute, as a save or Add To Histories hands it over.
     const tavo::ReportText& report() const { return m_report; }
@@ -55,6 +58,9 @@ protected:
 
     // Kept at every recompute.
     void setReport(const tavo::ReportLines& lines);
+    // The page's parts in reading order: the page itself, read along its layout, unless a page
+    // placed by hand says otherwise.
+    virtual QList<QWidget*> readingParts() { return {this}; }
     // The window told of a report for the histories: the main window for a tab page.
     virtual QObject* reportParent() const { return parentWidget(); }
 

@@ -108,6 +108,16 @@ FormulaHostPage::~FormulaHostPage()
     }
 }
 
+QList<QWidget*> FormulaHostPage::readingParts()
+{
+    // Long formulas: Phase at the top, the formulas, the result under them. Otherwise the
+    // result at the top, then the column of Phase and Watt/Kilo, then the formulas beside it.
+    if (m_definition.wideFormulas) {
+        return {m_phase, m_tabs, m_result};
+    }
+    return {m_result, m_phase, m_unit, m_tabs};
+}
+
 tavo::PowerChoice FormulaHostPage::powerChoice() const
 {
     return {static_cast<tavo::Phase>(m_phase->current()),
@@ -156,6 +166,7 @@ void FormulaHostPage::switchToTab(int tab)
         container->layout()->addWidget(page);
         page->open();
         page->show();
+        followReadingOrder();  // the new formula's fields after the row of tabs
     }
     for (FormulaPage* other : m_subPages) {
         if (other && other != page) {

@@ -67,6 +67,7 @@ protected:
     void saveReport(qintptr autoAdd, qintptr mode) override;
     bool pageMessage(PageMessage& message) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    QList<QWidget*> readingParts() override;
 
 private:
     void showOutcome(const tavo::Outcome& outcome) override;

@@ -50,6 +50,8 @@ private slots:
     void pagePlacedAtPageRectangle();
     void everyTabSelectable();
     void noControlIsCutOff();
+    void tabFollowsReadingOrder_data();
+    void tabFollowsReadingOrder();
     void onlyTheCurrentPageIsVisible();
     void nothingToSaveOnHistoriesTab();
     void saveReportKeepsAutoAddSetting();
@@ -300,6 +302,114 @@ void MainWindowTest::noControlIsCutOff()
                                                QStringLiteral(": ") + cut.join(u'\n')));
         }
     }
+}
+
+void MainWindowTest::tabFollowsReadingOrder_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<int>("formula");
+    QTest::addColumn<QStringList>("order");
+    const QStringList phase = {"phaseDC", "phase1", "phase2", "phase3"};
+    const QString bar = QStringLiteral("qt_tabwidget_tabbar");
+    // The result at the top, the Phase and Watt/Kilo column, then the formulas beside it.
+    QTest::newRow("Amps P/E") << int(Tabs::Amps) << 1
+                              << QStringList{"result"} + phase +
+                                     QStringList{"unitWatts", "unitKilo", bar, "watts", "volts"};
+    QTest::newRow("Motor HP") << int(Tabs::Motor) << 1
+                              << phase + QStringList{bar, "volts", "amps", "efficiency", "result"};
+    QTest::newRow("Xformer") << int(Tabs::Xformer) << -1
+                             << QStringList{"unitWatts",   "unitKilo",  "phase1",
+                                            "phase3",      "rating",    "primary",
+                                            "primaryAmps", "secondary", "secondaryAmps"};
+    QTest::newRow("Ground")
+        << int(Tabs::Ground) << -1
+        << QStringList{"copper", "aluminum",       "useCoppperSize",      "useAluminumSize",
+                       "rating", "copperWireSize", "alumOrCopperCladSize"};
+    QTest::newRow("Boxes") << int(Tabs::Boxes) << -1
+                           << QStringList{"box",     "minStandardBoxCapacity", "wire",
+                                          "count",   "currentSelection",       "minimumBoxSizeCUIN",
+                                          "listBox", "addSelection",           "print"};
+    QTest::newRow("Conduit") << int(Tabs::Conduit) << -1
+                             << QStringList{"wire",
+                                            "count",
+                                            "insulation",
+                                            "conduit",
+                                            "fill",
+                                            "currentSelectionArea",
+                                            "totalSelectionArea",
+                                            "conduitSize",
+                                            "conduitUsableArea",
+                                            "listBox",
+                                            "moreConductors",
+                                            "print"};
+    QTest::newRow("Motor Data") << int(Tabs::MotorData) << -1
+                                << QStringList{"hp",      "volts230",    "volts460",  "motorAmps",
+                                               "breaker", "starterSize", "heaterAmp", "wireSize"};
+    QTest::newRow("Ampacity") << int(Tabs::Ampacity) << -1
+                              << QStringList{"cu.size",
+                                             "cu.count",
+                                             "cu.ambient",
+                                             "cu.insulation",
+                                             "copperMultiplier",
+                                             "copperTempMultiplier",
+                                             "copperMaxAmpacity",
+                                             "al.size",
+                                             "al.count",
+                                             "al.ambient",
+                                             "al.insulation",
+                                             "aluminumMultiplier",
+                                             "aluminumTempMultiplier",
+                                             "aluminumMaxAmpacity"};
+    QTest::newRow("Volt Drop") << int(Tabs::VoltDrop) << -1
+                               << QStringList{"modeDC",        "mode1Phase",
+                                              "mode3Phase",    "conductor",
+                                              "size",          "conduit",
+                                              "length",        "amps",
+                                              "volts",         "pf",
+                                              "lineToLine",    "lineVoltDrop",
+                                              "lineToNeutral", "neutralVoltDrop",
+                                              "lowestVoltage"};
+    QTest::newRow("Conversions") << int(Tabs::Conversions) << -1
+                                 << QStringList{"f",     "c",         "pair",     "leftUnit",
+                                                "left",  "rightUnit", "right",    "mils",
+                                                "mm",    "inches",    "diameter", "cMRound",
+                                                "width", "thickness", "cMBusBar"};
+}
+
+// Tab walks a page as it reads, left to right and top to bottom, group by group; each field's
+// spinner comes right after it.
+void MainWindowTest::tabFollowsReadingOrder()
+{
+    QFETCH(int, tab);
+    QFETCH(int, formula);
+    QFETCH(QStringList, order);
+    ProgramUnderTest program;
+    QWidget* page = program.openTab(tab);
+    if (formula >= 0) {
+        PageDriver::OpenFormula(qobject_cast<FormulaHostPage*>(page), formula);
+    }
+    QWidget* first = page->findChild<QWidget*>(order.first());
+    QVERIFY(first);
+    first->setFocus(Qt::TabFocusReason);
+    QStringList walked;
+    QString last;
+    for (int press = 0; press < 4 * order.size() && page->isAncestorOf(QApplication::focusWidget());
+         ++press) {
+        QWidget* focused = QApplication::focusWidget();
+        // The edit of an editable list stands for the list.
+        if (auto* list = qobject_cast<QComboBox*>(focused->parentWidget())) {
+            focused = list;
+        }
+        const QString name = focused->objectName();
+        if (name.endsWith(QStringLiteral("Spinner"))) {
+            QCOMPARE(name, last + QStringLiteral("Spinner"));
+        } else if (name != last) {
+            walked << name;
+        }
+        last = name;
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    QCOMPARE(walked, order);
 }
 
 void MainWindowTest::onlyTheCurrentPageIsVisible()
