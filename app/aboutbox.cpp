@@ -2,6 +2,7 @@
 
 #include "dialogunits.h"
 #include "picturearea.h"
+#include "titlebars.h"
 #include "versioninfo.h"
 
 #include <QLabel>
@@ -23,7 +24,7 @@ QLabel* CentredText(const QString& text, const QRect& geometry, QWidget* parent)
 
 AboutBox::AboutBox(const QString& versionText, const QString& picturePath, Prompts& prompts,
                    Sounds& sounds, QWidget* parent)
-    : QDialog(parent)
+    : QDialog(parent, kFixedDialogTitle)
 {
     setObjectName(QStringLiteral("aboutBox"));
     const DialogUnits du = FramePictureDialog(this, 212, 146, QRectF(8, 4, 196, 110));

@@ -2,13 +2,14 @@
 
 #include "dialogunits.h"
 #include "picturearea.h"
+#include "titlebars.h"
 
 #include <QLabel>
 #include <QTimerEvent>
 
 ExitScreen::ExitScreen(const QString& picturePath, Prompts& prompts, Sounds& sounds,
                        QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    : QDialog(parent, kCaptionOnlyTitle)
 {
     setObjectName(QStringLiteral("exitScreen"));
     const DialogUnits du = FramePictureDialog(this, 139, 93, QRectF(4, 1, 130, 85));

@@ -1,5 +1,7 @@
 #include "invalidselectiondialog.h"
 
+#include "titlebars.h"
+
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -7,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-InvalidSelectionDialog::InvalidSelectionDialog(QWidget* parent) : QDialog(parent)
+InvalidSelectionDialog::InvalidSelectionDialog(QWidget* parent) : QDialog(parent, kFixedDialogTitle)
 {
     setObjectName(QStringLiteral("invalidSelection"));
     setWindowTitle(tr("Korlath Designs"));

@@ -2,6 +2,7 @@
 
 #include "dialogunits.h"
 #include "pagemessage.h"
+#include "titlebars.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -9,7 +10,7 @@
 #include <algorithm>
 #include <functional>
 
-ReportsDialog::ReportsDialog(QWidget* owner) : QDialog(owner)
+ReportsDialog::ReportsDialog(QWidget* owner) : QDialog(owner, kFixedDialogTitle)
 {
     setObjectName(QStringLiteral("reportsDialog"));
     setWindowTitle(tr("Reports"));

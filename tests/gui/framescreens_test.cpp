@@ -5,9 +5,11 @@
 #include "dibpicture.h"
 #include "emblemview.h"
 #include "exitscreen.h"
+#include "invalidselectiondialog.h"
 #include "mainwindow.h"
 #include "pagetable.h"
 #include "picturearea.h"
+#include "reportsdialog.h"
 #include "splashscreen.h"
 #include "tabcontrol.h"
 #include "testsupport.h"
@@ -88,6 +90,7 @@ private slots:
     void aboutBoxShowsTheVersionTexts();
     void aboutBoxClosesWithOkAndEscape();
     void exitScreenClosesAfterASecondOrOnEscape();
+    void titleBarsOfferOnlyWhatWorks();
     void pictureFailuresAreToldOnce_data();
     void pictureFailuresAreToldOnce();
     void directColourPicturesDraw();
@@ -225,6 +228,32 @@ void FrameScreensTest::exitScreenClosesAfterASecondOrOnEscape()
         QVERIFY2(clock.elapsed() < 700, qPrintable(QString::number(clock.elapsed())));
     }
     QVERIFY(prompts.warnings.isEmpty());
+}
+
+// Fixed-size dialogs cannot be minimised or maximised, so their title bars offer only the close
+// box; the exit screen has no system menu and so no buttons at all.
+void FrameScreensTest::titleBarsOfferOnlyWhatWorks()
+{
+    RecordingPrompts prompts;
+    RecordingSounds sounds;
+    QWidget owner;
+    AboutBox about(QString(), QString(), prompts, sounds);
+    ReportsDialog reports(&owner);
+    InvalidSelectionDialog invalid(&owner);
+    ExitScreen exit(QString(), prompts, sounds);
+    for (const QWidget* window : {static_cast<QWidget*>(&about), static_cast<QWidget*>(&reports),
+                                  static_cast<QWidget*>(&invalid), static_cast<QWidget*>(&exit)}) {
+        const Qt::WindowFlags flags = window->windowFlags();
+        const bool exitScreen = window == &exit;
+        QVERIFY2(flags.testFlag(Qt::CustomizeWindowHint), qPrintable(window->objectName()));
+        QVERIFY(flags.testFlag(Qt::WindowTitleHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowContextHelpButtonHint));
+        QCOMPARE(flags.testFlag(Qt::WindowSystemMenuHint), !exitScreen);
+        QCOMPARE(flags.testFlag(Qt::WindowCloseButtonHint), !exitScreen);
+        QCOMPARE(window->windowType(), Qt::Dialog);
+    }
 }
 
 void FrameScreensTest::pictureFailuresAreToldOnce_data()

@@ -1,0 +1,16 @@
+#pragma once
+
+// What the title bar of each kind of fixed window offers, so that a window manager shows no
+// button that would do nothing.
+
+#include <Qt>
+
+// A dialog of a fixed size: its caption, system menu and close box; nothing to minimise or
+// maximise.
+inline constexpr Qt::WindowFlags kFixedDialogTitle =
+    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    Qt::WindowCloseButtonHint;
+
+// A screen shown for a moment, with no system menu: its caption only, no buttons at all.
+inline constexpr Qt::WindowFlags kCaptionOnlyTitle =
+    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
