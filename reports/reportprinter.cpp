@@ -26,6 +26,14 @@ ReportPrinter::ReportPrinter(PrinterChooser& printers, Prompts& prompts)
 {
 }
 
+QFont ReportPrinter::Font()
+{
+    QFont font(QStringLiteral("DejaVu Sans Mono"), 9);
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    return font;
+}
+
 int ReportPrinter::CountX(const QString& count, int charWidth)
 {
     const double value = tavo::ParseNumber(count.toStdString());
@@ -65,6 +73,7 @@ int ReportPrinter::Print(QWidget* owner, const PrintLayout& source)
     QPainter painter;
     bool ok = painter.begin(printer.get());
     if (ok) {
+        painter.setFont(Font());
         const QFontMetrics metrics = painter.fontMetrics();
         const int lineHeight = metrics.height() + metrics.leading();
         const int charWidth = metrics.averageCharWidth();

@@ -5,6 +5,8 @@
 
 #include "printlayout.h"
 
+#include <QFont>
+
 class PrinterChooser;
 class Prompts;
 class QPainter;
@@ -19,6 +21,9 @@ public:
     // print job failed. The owner page is disabled while it prints.
     int Print(QWidget* owner, const PrintLayout& layout);
 
+    // The report's font. Its columns are counted in characters, so every character is as wide
+    // as the next: DejaVu Sans Mono, or the system's fixed-pitch font without it.
+    static QFont Font();
     // The x position of a count: 3 C below 10, 2 C for 10..99, C from 100 on.
     static int CountX(const QString& count, int charWidth);
     // How many stored lines fit on one page, the first at 10 L and one every 2 L.

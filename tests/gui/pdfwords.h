@@ -3,6 +3,8 @@
 // Reading back what was printed to a PDF: every word with its page and position, as poppler's
 // pdftotext places it, and the printer font's measures that the report printer lays out by.
 
+#include "reportprinter.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QList>
@@ -21,6 +23,7 @@ struct Word
     double x = 0;
     double y = 0;
     QString text;
+    double xMax = 0;  // where the word ends
 };
 
 inline QString Run(const QString& program, const QStringList& arguments)
@@ -44,7 +47,7 @@ inline QList<Word> Words(const QString& pdf)
     QList<Word> words;
     int page = 0;
     static const QRegularExpression tag(
-        R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="[\d.]+">([^<]*)</word>)re");
+        R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)</word>)re");
     auto it = tag.globalMatch(html);
     while (it.hasNext()) {
         const auto match = it.next();
@@ -52,8 +55,8 @@ inline QList<Word> Words(const QString& pdf)
             ++page;
             continue;
         }
-        words.append(
-            {page, match.captured(1).toDouble(), match.captured(2).toDouble(), match.captured(3)});
+        words.append({page, match.captured(1).toDouble(), match.captured(2).toDouble(),
+                      match.captured(4), match.captured(3).toDouble()});
     }
     return words;
 }
@@ -88,7 +91,7 @@ inline Metrics PrinterMetrics(int resolution)
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setResolution(resolution);
-    const QFontMetrics metrics(QFont(), &printer);
+    const QFontMetrics metrics(ReportPrinter::Font(), &printer);
     const double toPoints = 72.0 / resolution;
     return {(metrics.height() + metrics.leading()) * toPoints,
             metrics.averageCharWidth() * toPoints};

@@ -1,3 +1,5 @@
+#include "boxfill.h"
+#include "conduitfill.h"
 #include "mainwindow.h"
 #include "pagetable.h"
 #include "pdfwords.h"
@@ -15,6 +17,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -38,6 +42,8 @@ PrintLayout SampleLayout()
 
 }  // namespace
 
+Q_DECLARE_METATYPE(PrintLayout)
+
 class PrintingTest : public QObject
 {
     Q_OBJECT
@@ -49,6 +55,8 @@ private slots:
     void cancelledPrintScreenPrintsNothing();
     void printScreenIntoAnUnwritableFile();
     void reportLayoutPositions();
+    void pageReportsKeepTheirColumns_data();
+    void pageReportsKeepTheirColumns();
     void currentLineLeftOutWhenItsTestReadsZero();
     void copiesCollatedOrNot_data();
     void copiesCollatedOrNot();
@@ -187,6 +195,77 @@ void PrintingTest::reportLayoutPositions()
     }
 }
 
+void PrintingTest::pageReportsKeepTheirColumns_data()
+{
+    QTest::addColumn<PrintLayout>("layout");
+    tavo::InputValues conduit = tavo::OpeningValues(tavo::kConduitFill);
+    conduit[size_t(tavo::kConduitFill.inputIndex("count"))].text = "3";
+    conduit[size_t(tavo::kConduitFill.inputIndex("wire"))].choice = 23;  // 1000 kcmil
+    tavo::ConduitSelections selections;
+    QVERIFY(selections.add("12", 0, 4));
+    QTest::newRow("Conduit") << PrintLayout::From(
+        *tavo::ComputeConduitFill(conduit, selections).sheet);
+    tavo::InputValues box = tavo::OpeningValues(tavo::kBoxFill);
+    box[size_t(tavo::kBoxFill.inputIndex("count"))].text = "2";
+    tavo::BoxSelections boxes;
+    QVERIFY(boxes.add("4", 1));
+    QTest::newRow("Boxes") << PrintLayout::From(*tavo::ComputeBoxFill(box, boxes).sheet);
+}
+
+// A page's report is laid out in character columns: each word of a text printed at a column
+// starts at its own character's column, and no word runs into the next ("REQUIRED CONDUIT
+// SIZE" and its value, the column header over its columns).
+void PrintingTest::pageReportsKeepTheirColumns()
+{
+    if (!HavePoppler()) {
+        QSKIP("needs poppler-utils (pdfimages, pdftotext)");
+    }
+    QFETCH(PrintLayout, layout);
+    QTemporaryDir dir;
+    RecordingPrompts prompts;
+    PdfPrinterChooser printers;
+    printers.pdfPath = dir.filePath("report.pdf");
+    QWidget owner;
+    QCOMPARE(ReportPrinter(printers, prompts).Print(&owner, layout), 1);
+    const QList<Word> words = Words(printers.pdfPath);
+    const Metrics m = PrinterMetrics(300);
+    const auto expectAt = [&](const QString& text, double x, double y) {
+        qsizetype column = 0;
+        for (const QString& part : text.split(u' ')) {
+            if (!part.isEmpty()) {
+                const auto found = std::find_if(words.begin(), words.end(), [&](const Word& w) {
+                    return w.text == part && qAbs(w.y - y) < m.lineHeight / 2;
+                });
+                QVERIFY2(found != words.end(), qPrintable(part + QStringLiteral(" in ") + text));
+                QVERIFY2(qAbs(found->x - (x + column * m.charWidth)) < m.charWidth / 3,
+                         qPrintable(QStringLiteral("%1 at %2, expected %3")
+                                        .arg(part)
+                                        .arg(found->x)
+                                        .arg(x + column * m.charWidth)));
+            }
+            column += part.size() + 1;
+        }
+    };
+    expectAt(layout.companyLine, 32 * m.charWidth, m.lineHeight);
+    expectAt(layout.columnHeader, 10 * 72.0 / 300, 5 * m.lineHeight);
+    for (int i = 0; i < 3; ++i) {
+        expectAt(layout.labels[i], 45 * m.charWidth, (8 + 2 * i) * m.lineHeight);
+        expectAt(layout.values[i], 70 * m.charWidth, (8 + 2 * i) * m.lineHeight);
+    }
+    // Words of one line keep at least half a character between them.
+    QList<Word> sorted = words;
+    std::sort(sorted.begin(), sorted.end(), [](const Word& a, const Word& b) {
+        return std::pair(qRound(a.y), a.x) < std::pair(qRound(b.y), b.x);
+    });
+    for (qsizetype i = 1; i < sorted.size(); ++i) {
+        if (qAbs(sorted[i].y - sorted[i - 1].y) < 1) {
+            QVERIFY2(
+                sorted[i - 1].xMax + m.charWidth / 2 <= sorted[i].x,
+                qPrintable(sorted[i - 1].text + QStringLiteral(" runs into ") + sorted[i].text));
+        }
+    }
+}
+
 void PrintingTest::currentLineLeftOutWhenItsTestReadsZero()
 {
     if (!HavePoppler()) {
@@ -263,7 +342,7 @@ void PrintingTest::longListsContinueOnMorePages()
     letter.setPageSize(QPageSize(QPageSize::Letter));
     letter.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Inch);
     const int perPage = ReportPrinter::StoredLinesPerPage(
-        letter.height(), QFontMetrics(QFont(), &letter).lineSpacing());
+        letter.height(), QFontMetrics(ReportPrinter::Font(), &letter).lineSpacing());
     QVERIFY(perPage < 50);
     const int pagesPerCopy = (50 + perPage - 1) / perPage;
     QCOMPARE(PageCount(printers.pdfPath), 2 * pagesPerCopy);
