@@ -5,6 +5,7 @@
 #include "pagemessage.h"
 #include "programdirectory.h"
 #include "qtservices.h"
+#include "sessionsignals.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -17,6 +18,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(TAVO_VERSION));
     // The desktop entry the window belongs to, for its icon and name in the task switcher.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.korlathdesigns.tavo"));
+    // A logout, Ctrl+C or kill ends TAVO as Quit does, so that nothing is left half done.
+    const SessionSignals sessionSignals;
     PageMessages::ReserveFixedNumbers();
     PageMessages::Registered(PageMessages::kSaveReport);
 
@@ -34,6 +37,8 @@ int main(int argc, char* argv[])
     schedules.removeFirst();
     {
         MainWindow window(services);
+        QObject::connect(&sessionSignals, &SessionSignals::endRequested, &window,
+                         &MainWindow::endSession);
         // The first click should not wait for the sound libraries.
         QTimer::singleShot(400, &window, [&sounds] { sounds.preload(); });
         QTimer::singleShot(0, &window, [&window, schedules] {
@@ -42,7 +47,10 @@ int main(int argc, char* argv[])
                 window.openSchedules(schedules);
             }
         });
-        window.exec();
+        // A signal during the splash screen ends the program before the window runs.
+        if (!sessionSignals.received()) {
+            window.exec();
+        }
     }
     return 0;
 }

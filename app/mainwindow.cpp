@@ -15,6 +15,7 @@
 #include "tabcontrol.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -326,10 +327,32 @@ void MainWindow::offerRecoveredSchedules()
     ScheduleWindow::OfferRecovery(scheduleContext(), this);
 }
 
+void MainWindow::endSession()
+{
+    if (m_endingSession) {
+        return;
+    }
+    m_endingSession = true;
+    ScheduleWindow::KeepRecoveryCopies(this);
+    // A modal dialog runs a loop of its own inside the window's: it goes first, cancelled.
+    for (int open = 0; open < 16; ++open) {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal == this) {
+            break;
+        }
+        if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+            dialog->reject();
+        } else {
+            modal->close();
+        }
+    }
+    QDialog::reject();
+}
+
 void MainWindow::done(int result)
 {
     QDialog::done(result);
-    if (m_services.screens) {
+    if (m_services.screens && !m_endingSession) {
         m_services.screens->farewell(this, m_stillPicturePath);
     }
 }

@@ -65,6 +65,10 @@ public:
 
     // Quit, Escape and the close box all end here.
     void reject() override;
+    // The session ends from outside (a logout, Ctrl+C, a kill): the window ends as Quit ends
+    // it, but asks nothing and shows no thank-you screen. Open dialogs are cancelled; unsaved
+    // schedules keep their recovery copies, offered at the next start.
+    void endSession();
     // The window has gone: the thank-you screen follows.
     void done(int result) override;
     // The buttons below the tabs.
@@ -123,6 +127,7 @@ private:
     QString m_stillPicturePath;
     QString m_clipPath;
     bool m_animationAwaitsPaint = false;
+    bool m_endingSession = false;
     HelpWindow* m_help = nullptr;
     QPointer<ReportsDialog> m_reportsDialog;
     QPointer<FloatingHistoryWindow> m_floating;

@@ -563,6 +563,16 @@ bool ScheduleWindow::CloseAll(QWidget* parent)
     return true;
 }
 
+void ScheduleWindow::KeepRecoveryCopies(QWidget* parent)
+{
+    for (ScheduleWindow* window : Windows()) {
+        if (window->parentWidget() == parent) {
+            window->m_recoveryTimer.stop();
+            window->keepRecoveryCopy();
+        }
+    }
+}
+
 void ScheduleWindow::closeEvent(QCloseEvent* event)
 {
     if (isWindowModified()) {

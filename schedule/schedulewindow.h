@@ -43,6 +43,9 @@ public:
     // Closes every schedule window under `parent`, each asking about unsaved changes; false
     // when the user kept one open.
     static bool CloseAll(QWidget* parent);
+    // Writes the recovery copy of every schedule window under `parent` with unsaved changes
+    // now, for a program that is about to end without asking.
+    static void KeepRecoveryCopies(QWidget* parent);
     static QList<ScheduleWindow*> OpenWindows();
 
     ScheduleModel* model() { return &m_model; }

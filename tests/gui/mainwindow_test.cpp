@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QDirIterator>
 #include <QFile>
 #include <QHelpEvent>
@@ -23,14 +24,18 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QToolTip>
+
+#include <csignal>
 
 class MainWindowTest : public QObject
 {
@@ -58,6 +63,9 @@ private slots:
     void historiesPrintsNoScreen();
     void quitEscapeAndCloseBoxEndTheDialog_data();
     void quitEscapeAndCloseBoxEndTheDialog();
+    void sessionEndCancelsDialogsAndSaysNoFarewell();
+    void signalsEndTheProgramAsQuitDoes_data();
+    void signalsEndTheProgramAsQuitDoes();
     void resetAndPrintScreenClick();
     void helpOpensContents();
     void keyboardWalksTabsPageAndButtons();
@@ -485,6 +493,82 @@ void MainWindowTest::quitEscapeAndCloseBoxEndTheDialog()
     QCOMPARE(finished.size(), 1);
     QVERIFY(!window.isVisible());
     QCOMPARE(program.sounds.played, QStringList{"click.wav"});
+}
+
+// A logout, Ctrl+C or kill: the window ends without a question or the thank-you screen, and a
+// dialog open at the time goes first.
+void MainWindowTest::sessionEndCancelsDialogsAndSaysNoFarewell()
+{
+    ProgramUnderTest program;
+    MainWindow& window = program.window();
+    QDialog dialog(&window);
+    dialog.setModal(true);
+    dialog.show();
+    QCOMPARE(QApplication::activeModalWidget(), &dialog);
+    QSignalSpy finished(&window, &QDialog::finished);
+    window.endSession();
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QCOMPARE(finished.size(), 1);
+    QVERIFY(!window.isVisible());
+    QVERIFY(program.screens.shown.filter(QStringLiteral("farewell")).isEmpty());
+    QVERIFY(program.prompts.questions.isEmpty());
+}
+
+void MainWindowTest::signalsEndTheProgramAsQuitDoes_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+    QTest::newRow("SIGINT") << int(SIGINT);
+    QTest::newRow("SIGHUP") << int(SIGHUP);
+}
+
+// The real program, sent a signal once it has taken the signals over: it ends with status 0,
+// its hand-off file emptied and its settings as they were.
+void MainWindowTest::signalsEndTheProgramAsQuitDoes()
+{
+    QFETCH(int, signal);
+    QTemporaryDir folder;
+    const QString program = folder.filePath("tavo");
+    QVERIFY(QFile::copy(QStringLiteral(TAVO_PATH), program));
+    const QByteArray settings("\0\0\0\0\1\0", 6);  // no splash screen
+    const QByteArray handOff = "HEADER\r\nBODY\r\n";
+    for (const auto& [name, bytes] :
+         {std::pair("Tabrilon.dat", settings), std::pair("temp.txt", handOff)}) {
+        QFile file(folder.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
+    QProcess tavo;
+    tavo.setWorkingDirectory(folder.path());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    tavo.setProcessEnvironment(environment);
+    tavo.start(program, {});
+    QVERIFY(tavo.waitForStarted());
+    // Caught signals show in the process's status once it has set its handlers.
+    const auto caught = [&] {
+        QFile status(QStringLiteral("/proc/%1/status").arg(tavo.processId()));
+        if (!status.open(QIODevice::ReadOnly)) {
+            return false;
+        }
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            if (line.startsWith("SigCgt:")) {
+                return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signal - 1) & 1) != 0;
+            }
+        }
+        return false;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(caught(), 20000);
+    QCOMPARE(::kill(pid_t(tavo.processId()), signal), 0);
+    QVERIFY(tavo.waitForFinished(20000));
+    QCOMPARE(tavo.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(tavo.exitCode(), 0);
+    QFile left(folder.filePath("temp.txt"));
+    QVERIFY(left.open(QIODevice::ReadOnly));
+    QCOMPARE(left.readAll(), QByteArray());
+    QFile kept(folder.filePath("Tabrilon.dat"));
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), settings);
 }
 
 void MainWindowTest::resetAndPrintScreenClick()

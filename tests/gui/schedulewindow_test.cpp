@@ -84,6 +84,7 @@ private slots:
     void opensWithBadCellsMarked();
     void savesEveryByteBack();
     void restoresWorkAfterACrash();
+    void sessionEndKeepsUnsavedWork();
     void oneWindowOwnsAFile();
     void aFullDiskKeepsTheOldFile();
     void agreesWithTheCommandLine();
@@ -304,6 +305,28 @@ void ScheduleWindowTest::restoresWorkAfterACrash()
     // Saved: the copy goes.
     QVERIFY(restored->save());
     QVERIFY(QDir(recovery).entryList({"*.csv", "*.info"}).isEmpty());
+}
+
+// The session ends before the copy's moment has come: the copy is written at once, nothing is
+// asked, and the next start offers the work back.
+void ScheduleWindowTest::sessionEndKeepsUnsavedWork()
+{
+    const QString path = m_program->file("panel.csv");
+    Write(path, kSchedule);
+    ScheduleWindow* window = open(path);
+    ScheduleModel* model = window->model();
+    model->setData(model->index(1, 1), QStringLiteral("17"), Qt::EditRole);
+    const QByteArray changed = ScheduleBytes(model->sheet());
+    const QString recovery = m_program->services.recoveryDirectory;
+    m_program->window().endSession();
+    QVERIFY(m_program->prompts.unsavedNames.isEmpty());
+    QCOMPARE(QDir(recovery).entryList({"*.csv"}).size(), 1);
+    m_program->close();
+    const QList<RecoveryCopy::Found> left = RecoveryCopy::Left(recovery);
+    QCOMPARE(left.size(), 1);
+    QCOMPARE(left.first().schedulePath, path);
+    QCOMPARE(Bytes(left.first().csvPath), changed);
+    QCOMPARE(Bytes(path), kSchedule);
 }
 
 void ScheduleWindowTest::oneWindowOwnsAFile()
