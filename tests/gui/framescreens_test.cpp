@@ -15,6 +15,7 @@
 #include "testsupport.h"
 #include "versioninfo.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QDir>
 #include <QElapsedTimer>
@@ -168,6 +169,19 @@ void FrameScreensTest::aboutBoxShowsTheVersionTexts()
     QCOMPARE(box.productText(), QStringLiteral("TAVO For Windows 95\n\nVersion 3.50"));
     QVERIFY(box.companyText().startsWith(QStringLiteral("Korlath Designs LLC\n\n")));
     QCOMPARE(box.font().pointSize(), 10);
+    // A screen reader meets a named picture inside a group, not a window inside a window.
+    QAccessibleInterface* spoken =
+        QAccessible::queryAccessibleInterface(const_cast<PictureArea*>(box.pictureArea()));
+    QCOMPARE(spoken->role(), QAccessible::Graphic);
+    QVERIFY(!spoken->text(QAccessible::Name).isEmpty());
+    int groups = 0;
+    for (QFrame* frame : box.findChildren<QFrame*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (frame->metaObject() == &QFrame::staticMetaObject) {
+            QCOMPARE(QAccessible::queryAccessibleInterface(frame)->role(), QAccessible::Grouping);
+            ++groups;
+        }
+    }
+    QCOMPARE(groups, 1);
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
     const QImage picture = const_cast<PictureArea*>(box.pictureArea())->grab().toImage();

@@ -1,5 +1,6 @@
 #include "valuefield.h"
 
+#include <QAccessible>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStyleOptionSlider>
@@ -94,6 +95,22 @@ void ValueFieldTest::arrowClicks()
     }
     QCOMPARE(field.edit()->text(), shown);
     QCOMPARE(field.text(), shown);
+
+    // A screen reader's Increase and Decrease step a spin button as the arrows do.
+    Wired<ValueField> spokenValue(start);
+    Wired<PfField> spokenPf(start);
+    ValueField& spoken = percent ? static_cast<ValueField&>(spokenPf.field) : spokenValue.field;
+    QAccessibleInterface* spinner = QAccessible::queryAccessibleInterface(spoken.spinner());
+    QCOMPARE(spinner->role(), QAccessible::SpinBox);
+    QCOMPARE(spinner->valueInterface()->minimumValue().toDouble(), spoken.limits().lower);
+    QCOMPARE(spinner->valueInterface()->maximumValue().toDouble(), spoken.limits().upper);
+    for (int i = 0; i < clicks; ++i) {
+        spinner->actionInterface()->doAction(up ? QAccessibleActionInterface::increaseAction()
+                                                : QAccessibleActionInterface::decreaseAction());
+    }
+    QCOMPARE(spoken.edit()->text(), shown);
+    QCOMPARE(spinner->valueInterface()->currentValue().toDouble(),
+             tavo::ParseNumber(shown.toStdString()));
 }
 
 void ValueFieldTest::keysOnFocusedSpinner_data()
