@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLibrary>
@@ -101,33 +102,51 @@ std::unique_ptr<QPrinter> QtPrinterChooser::choose(QWidget* parent, const PrintR
     return printer;
 }
 
-QtSounds::QtSounds(QString programDirectory) : m_programDirectory(std::move(programDirectory)) {}
+QtSounds::QtSounds(QString programDirectory, QStringList moduleFolders)
+    : m_programDirectory(std::move(programDirectory)), m_moduleFolders(std::move(moduleFolders))
+{
+    if (m_moduleFolders.isEmpty()) {
+        const QString applicationDir = QCoreApplication::applicationDirPath();
+        m_moduleFolders = {applicationDir,
+                           applicationDir + QStringLiteral("/" TAVO_MODULE_DIR_FROM_BIN)};
+    }
+}
 
 QtSounds::~QtSounds() = default;
 
 void QtSounds::play(const QString& fileName)
 {
     const QString path = FindProgramFile(fileName, m_programDirectory);
-    SoundPlayer* sounds = path.isEmpty() ? nullptr : player();
-    if (!sounds || !sounds->play(path)) {
-        beep();
+    if (path.isEmpty()) {
+        beep();  // a missing file: the default sound instead
+    } else if (SoundPlayer* sounds = player()) {
+        sounds->playFile(QFile::encodeName(path).constData());  // silent when it cannot play
+    } else {
+        QApplication::beep();
     }
 }
 
 void QtSounds::exclamation()
 {
-    // The desktop has no sound of that name: the bell stands for it.
-    QApplication::beep();
+    if (SoundPlayer* sounds = player()) {
+        sounds->playEvent(kWarningEvent);
+    } else {
+        QApplication::beep();
+    }
 }
 
 void QtSounds::beep()
 {
-    QApplication::beep();
+    if (SoundPlayer* sounds = player()) {
+        sounds->playEvent(kBellEvent);
+    } else {
+        QApplication::beep();
+    }
 }
 
-void QtSounds::preload()
+bool QtSounds::moduleLoaded() const
 {
-    player();
+    return m_player != nullptr;
 }
 
 SoundPlayer* QtSounds::player()
@@ -136,10 +155,7 @@ SoundPlayer* QtSounds::player()
         return m_player.get();
     }
     m_triedModule = true;
-    const QString applicationDir = QCoreApplication::applicationDirPath();
-    const QStringList folders = {applicationDir, applicationDir + QStringLiteral("/../lib/tavo"),
-                                 QStringLiteral(TAVO_MODULE_DIR)};
-    for (const QString& folder : folders) {
+    for (const QString& folder : std::as_const(m_moduleFolders)) {
         // The library stays loaded for the rest of the run.
         QLibrary module(QDir(folder).filePath(QStringLiteral("tavo-sound")));
         if (auto create = reinterpret_cast<CreateSoundPlayer>(module.resolve(kCreateSoundPlayer))) {

@@ -4,6 +4,8 @@
 
 #include "services.h"
 
+#include <QStringList>
+
 #include <memory>
 
 class SoundPlayer;
@@ -32,19 +34,22 @@ public:
 class QtSounds : public Sounds
 {
 public:
-    explicit QtSounds(QString programDirectory);
+    // The sound module is looked for beside the program (a build tree) and where it is
+    // installed under the program's prefix, unless `moduleFolders` are given.
+    explicit QtSounds(QString programDirectory, QStringList moduleFolders = {});
     ~QtSounds() override;
 
     void play(const QString& fileName) override;
     void beep() override;
     void exclamation() override;
-    // Loads the sound module ahead of the first click.
-    void preload();
+    // Whether the sound module has been loaded: on the first sound, never before.
+    bool moduleLoaded() const;
 
 private:
     SoundPlayer* player();
 
     QString m_programDirectory;
+    QStringList m_moduleFolders;
     std::unique_ptr<SoundPlayer> m_player;
     bool m_triedModule = false;
 };

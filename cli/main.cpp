@@ -2,6 +2,7 @@
 // calculator comes from its description in the calculation library; nothing here knows one.
 
 #include "csvbatch.h"
+#include "listing.h"
 #include "run.h"
 
 #include <iostream>
@@ -18,7 +19,8 @@ constexpr int kUsageError = 2;
 
 const char kUsage[] = "usage: tavo-calc --list\n"
                       "       tavo-calc NAME [--json] [INPUT=TEXT ...]\n"
-                      "       tavo-calc NAME [--json] --csv FILE|-\n";
+                      "       tavo-calc NAME [--json] --csv FILE|-\n"
+                      "       tavo-calc --help | --version\n";
 
 int Fail(const std::string& message)
 {
@@ -28,19 +30,15 @@ int Fail(const std::string& message)
 
 void PrintList()
 {
-    for (const Calculator* calculator : tavo::AllCalculators()) {
-        std::cout << calculator->name << "  " << calculator->summary << "\n";
-        for (const tavo::Input& input : calculator->inputs) {
-            std::cout << "    " << input.name << " = " << input.defaultText();
-            if (!input.options.empty()) {
-                std::cout << "  (" << Joined(OptionNames(input.options)) << ")";
+    for (const CalculatorListing& calculator : Listing()) {
+        std::cout << calculator.name << "  " << calculator.summary << "\n";
+        for (const InputListing& input : calculator.inputs) {
+            std::cout << "    " << input.name << " = " << input.byDefault;
+            if (!input.choices.empty()) {
+                std::cout << "  (" << Joined(input.choices) << ")";
             }
-            if (input.optionsFor) {
-                std::vector<std::string_view> by;
-                for (const tavo::Trigger& trigger : input.resetBy) {
-                    by.push_back(trigger.input);
-                }
-                std::cout << "; the list follows " << Joined(by);
+            if (!input.follows.empty()) {
+                std::cout << "; the list follows " << Joined(input.follows);
             }
             std::cout << "\n";
         }
@@ -67,6 +65,10 @@ int main(int argc, char** argv)
     }
     if (args[0] == "--help" || args[0] == "-h") {
         std::cout << kUsage;
+        return 0;
+    }
+    if (args[0] == "--version") {
+        std::cout << "tavo-calc " << TAVO_VERSION << "\n";
         return 0;
     }
     if (args[0] == "--list") {

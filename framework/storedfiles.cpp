@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -26,7 +27,19 @@ std::optional<QByteArray> ReadOrdinaryFile(const QString& path, qint64 limit)
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
         return std::nullopt;
     }
-    return file.read(limit);
+    // Block by block: asked for the whole limit at once, Qt would set aside that much memory
+    // first, however small the file.
+    constexpr qint64 kBlock = 64 * 1024;
+    QByteArray bytes;
+    bytes.reserve(std::clamp<qint64>(file.size(), 0, limit));
+    while (bytes.size() < limit) {
+        const QByteArray block = file.read(std::min(kBlock, limit - bytes.size()));
+        if (block.isEmpty()) {
+            break;
+        }
+        bytes += block;
+    }
+    return bytes;
 }
 
 QString NotAnOrdinaryFile()

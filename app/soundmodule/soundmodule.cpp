@@ -1,42 +1,57 @@
-// The sound module: plays the program's wave files through Qt Multimedia.
+// The sound module: plays through libcanberra, the desktop's event-sound library, which finds
+// the sound server or ALSA device itself and plays without blocking the window.
 
 #include "soundplayer.h"
 
-#include <map>
-#include <QAudioDevice>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
-
-#include <memory>
+#include <alsa/asoundlib.h>
+#include <canberra.h>
 
 namespace {
 
-class EffectPlayer : public SoundPlayer
+// A sound that cannot play stays silent, in the terminal too: ALSA would print a dozen lines
+// on a machine without a sound card.
+void QuietAlsa(const char*, int, const char*, int, const char*, ...) {}
+
+class CanberraPlayer : public SoundPlayer
 {
 public:
-    bool play(const QString& path) override
+    CanberraPlayer()
     {
-        // Without an audio device a sound effect never finishes; the caller beeps instead.
-        if (QMediaDevices::audioOutputs().isEmpty()) {
-            return false;
+        snd_lib_error_set_handler(QuietAlsa);
+        if (ca_context_create(&m_context) != CA_SUCCESS) {
+            m_context = nullptr;
+            return;
         }
-        std::unique_ptr<QSoundEffect>& effect = m_effects[path];
-        if (!effect) {
-            effect = std::make_unique<QSoundEffect>();
-            effect->setSource(QUrl::fromLocalFile(path));
+        ca_context_change_props(m_context, CA_PROP_APPLICATION_NAME, "TAVO", CA_PROP_APPLICATION_ID,
+                                "com.korlathdesigns.tavo", nullptr);
+    }
+    ~CanberraPlayer() override
+    {
+        if (m_context) {
+            ca_context_destroy(m_context);
         }
-        effect->play();
-        return true;
+    }
+    CanberraPlayer(const CanberraPlayer&) = delete;
+    CanberraPlayer& operator=(const CanberraPlayer&) = delete;
+
+    bool playFile(const char* path) override
+    {
+        return m_context && ca_context_play(m_context, 0, CA_PROP_MEDIA_FILENAME, path,
+                                            CA_PROP_MEDIA_ROLE, "event", nullptr) == CA_SUCCESS;
+    }
+    bool playEvent(const char* eventId) override
+    {
+        return m_context && ca_context_play(m_context, 0, CA_PROP_EVENT_ID, eventId,
+                                            CA_PROP_MEDIA_ROLE, "event", nullptr) == CA_SUCCESS;
     }
 
 private:
-    std::map<QString, std::unique_ptr<QSoundEffect>> m_effects;
+    ca_context* m_context = nullptr;
 };
 
 }  // namespace
 
-extern "C" Q_DECL_EXPORT SoundPlayer* tavoCreateSoundPlayer()
+extern "C" __attribute__((visibility("default"))) SoundPlayer* tavoCreateSoundPlayer()
 {
-    return new EffectPlayer;
+    return new CanberraPlayer;
 }

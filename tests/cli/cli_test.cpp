@@ -421,6 +421,17 @@ TEST(Cli, NoArgumentsPrintsUsage)
     EXPECT_NE(outcome.err.find("usage: tavo-calc"), std::string::npos);
 }
 
+TEST(Cli, HelpAndVersion)
+{
+    const Outcome help = RunCalc({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("usage: tavo-calc --list\n", 0), 0u);
+    const Outcome version = RunCalc({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "tavo-calc " TAVO_VERSION "\n");
+    EXPECT_EQ(version.err, "");
+}
+
 // ---- The CSV batch ----
 
 std::string TempFile(const std::string& name, const std::string& bytes)

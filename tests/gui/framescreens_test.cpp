@@ -392,6 +392,13 @@ void FrameScreensTest::emblemFollowsAnimateOn()
     QCOMPARE(emblem->frameCount(), 12);
     QCOMPARE(emblem->frameInterval(), 100);
     QTRY_VERIFY(emblem->frame() >= 2);
+    // A frame in its colours, its background left out so that the page shows at its corner.
+    const QImage frame = emblem->grab().toImage();
+    const QColor middle = frame.pixelColor(frame.width() / 2, frame.height() / 2);
+    QVERIFY2(middle.blue() > middle.red() || middle.red() > 200, qPrintable(middle.name()));
+    const int side = std::min(frame.width(), frame.height());  // the square clip, centred
+    QCOMPARE(frame.pixelColor((frame.width() - side) / 2 + 1, (frame.height() - side) / 2 + 1),
+             window.palette().window().color());
     QCOMPARE(window.stillPicturePath(), program.file("flash.bmp"));
     QVERIFY(emblem->isVisible());
     // The emblem sits above whichever page is showing, inside the page area.

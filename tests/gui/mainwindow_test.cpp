@@ -64,6 +64,8 @@ private slots:
     void quitEscapeAndCloseBoxEndTheDialog_data();
     void quitEscapeAndCloseBoxEndTheDialog();
     void sessionEndCancelsDialogsAndSaysNoFarewell();
+    void withoutADisplay_data();
+    void withoutADisplay();
     void signalsEndTheProgramAsQuitDoes_data();
     void signalsEndTheProgramAsQuitDoes();
     void resetAndPrintScreenClick();
@@ -513,6 +515,60 @@ void MainWindowTest::sessionEndCancelsDialogsAndSaysNoFarewell()
     QVERIFY(!window.isVisible());
     QVERIFY(program.screens.shown.filter(QStringLiteral("farewell")).isEmpty());
     QVERIFY(program.prompts.questions.isEmpty());
+}
+
+void MainWindowTest::withoutADisplay_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    QTest::newRow("--help") << QStringList{"--help"} << QString() << 0 << "usage: tavo [FILE.csv"
+                            << QString();
+    QTest::newRow("--version") << QStringList{"--version"} << QString() << 0
+                               << "tavo " TAVO_VERSION "\n"
+                               << QString();
+    QTest::newRow("no display") << QStringList{} << QString() << 1 << QString()
+                                << "tavo: cannot open a window: no display (DISPLAY is not set); ";
+    QTest::newRow("a display out of reach")
+        << QStringList{} << ":987" << 1 << QString()
+        << "tavo: cannot open a window: the display :987 cannot be reached; ";
+}
+
+// The program's own options answer without a window system; without one, the program says so
+// in one line and ends with status 1.
+void MainWindowTest::withoutADisplay()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, display);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QTemporaryDir folder;
+    QProcess tavo;
+    tavo.setWorkingDirectory(folder.path());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("QT_QPA_PLATFORM");
+    environment.remove("WAYLAND_DISPLAY");
+    environment.remove("DISPLAY");
+    if (!display.isEmpty()) {
+        environment.insert("DISPLAY", display);
+    }
+    tavo.setProcessEnvironment(environment);
+    tavo.start(QStringLiteral(TAVO_PATH), arguments);
+    QVERIFY(tavo.waitForFinished(20000));
+    QCOMPARE(tavo.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(tavo.exitCode(), status);
+    const QString printed = QString::fromUtf8(tavo.readAllStandardOutput());
+    const QString said = QString::fromUtf8(tavo.readAllStandardError());
+    QVERIFY2(printed.startsWith(out) && (out.isEmpty() ? printed.isEmpty() : true),
+             qPrintable(printed));
+    if (err.isEmpty()) {
+        QCOMPARE(said, QString());
+    } else {
+        QVERIFY2(said.startsWith(err) && said.count(u'\n') == 1, qPrintable(said));
+    }
 }
 
 void MainWindowTest::signalsEndTheProgramAsQuitDoes_data()
