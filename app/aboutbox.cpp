@@ -2,7 +2,7 @@
 
 #include "dialogunits.h"
 #include "picturearea.h"
-#include "titlebars.h"
+#include "windowkinds.h"
 #include "versioninfo.h"
 
 #include <QLabel>

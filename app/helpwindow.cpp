@@ -1,9 +1,9 @@
 #include "helpwindow.h"
 
 #include "accessibility.h"
+#include "windowkinds.h"
 
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextBrowser>
@@ -15,6 +15,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     setObjectName(QStringLiteral("helpWindow"));
     setWindowTitle(tr("TAVO Help"));
     SetAccessibleRole(this, QAccessible::Window);
+    CloseOnEscape(this);
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("helpText"));
     m_browser->setOpenExternalLinks(false);
@@ -38,15 +39,6 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     connect(m_browser, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
     connect(contents, &QPushButton::clicked, this, &HelpWindow::showContents);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
-}
-
-void HelpWindow::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 void HelpWindow::showContents()

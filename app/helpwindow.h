@@ -17,10 +17,6 @@ public:
     void showPage(const QString& page);
     QTextBrowser* browser() const { return m_browser; }
 
-protected:
-    // Escape closes the help, as its Close button does.
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     QTextBrowser* m_browser = nullptr;
 };

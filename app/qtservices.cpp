@@ -116,31 +116,33 @@ QtSounds::~QtSounds() = default;
 
 void QtSounds::play(const QString& fileName)
 {
+    // A missing file, or no module to play it: the default sound instead. A sound that cannot
+    // play stays silent.
     const QString path = FindProgramFile(fileName, m_programDirectory);
-    if (path.isEmpty()) {
-        beep();  // a missing file: the default sound instead
-    } else if (SoundPlayer* sounds = player()) {
-        sounds->playFile(QFile::encodeName(path).constData());  // silent when it cannot play
+    SoundPlayer* sounds = path.isEmpty() ? nullptr : player();
+    if (sounds) {
+        sounds->playFile(QFile::encodeName(path).constData());
     } else {
-        QApplication::beep();
+        beep();
     }
 }
 
 void QtSounds::exclamation()
 {
-    if (SoundPlayer* sounds = player()) {
-        sounds->playEvent(kWarningEvent);
-    } else {
-        QApplication::beep();
-    }
+    playEvent(kWarningEvent);
 }
 
 void QtSounds::beep()
 {
+    playEvent(kBellEvent);
+}
+
+void QtSounds::playEvent(const char* eventId)
+{
     if (SoundPlayer* sounds = player()) {
-        sounds->playEvent(kBellEvent);
+        sounds->playEvent(eventId);
     } else {
-        QApplication::beep();
+        QApplication::beep();  // the X bell, without the module
     }
 }
 

@@ -47,6 +47,8 @@ public:
 
 private:
     SoundPlayer* player();
+    // A sound of the desktop's theme; the X bell without the module.
+    void playEvent(const char* eventId);
 
     QString m_programDirectory;
     QStringList m_moduleFolders;

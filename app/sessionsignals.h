@@ -13,12 +13,11 @@ class SessionSignals : public QObject
     Q_OBJECT
 
 public:
-    // Catches the signals from now on; a second object is refused (`ok()` false).
+    // Catches the signals from now on; a second object catches nothing.
     explicit SessionSignals(QObject* parent = nullptr);
     // The default handling comes back: a further signal ends the program at once.
     ~SessionSignals() override;
 
-    bool ok() const { return m_notifier != nullptr; }
     // True once a signal has arrived, even before the event loop ran.
     bool received() const { return m_received; }
 

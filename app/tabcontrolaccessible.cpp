@@ -1,32 +1,20 @@
 #include "tabcontrolaccessible.h"
 
+#include "accessibility.h"
 #include "tabcontrol.h"
 
 #include <QAccessibleWidget>
-#include <QHash>
-#include <QPointer>
-#include <QWindow>
 
 namespace {
 
-class TabAccessible : public QAccessibleInterface, public QAccessibleActionInterface
+class TabAccessible : public ChildAccessible, public QAccessibleActionInterface
 {
 public:
-    TabAccessible(TabControl* tabs, int index) : m_tabs(tabs), m_index(index) {}
+    TabAccessible(TabControl* tabs, int index) : ChildAccessible(tabs), m_index(index) {}
 
     int index() const { return m_index; }
 
-    bool isValid() const override { return m_tabs && m_index < m_tabs->count(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return m_tabs ? m_tabs->window()->windowHandle() : nullptr; }
-    QAccessibleInterface* parent() const override
-    {
-        return QAccessible::queryAccessibleInterface(m_tabs.data());
-    }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    bool isValid() const override { return m_owner && m_index < tabs()->count(); }
 
     QString text(QAccessible::Text kind) const override
     {
@@ -35,21 +23,20 @@ public:
         }
         switch (kind) {
         case QAccessible::Name:
-            return m_tabs->tabText(m_index);
+            return tabs()->tabText(m_index);
         case QAccessible::Description:
-            return m_tabs->tabToolTip(m_index);
+            return tabs()->tabToolTip(m_index);
         default:
             return {};
         }
     }
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override
     {
         if (!isValid()) {
             return {};
         }
-        const QRect tab = m_tabs->tabRect(m_index);
-        return {m_tabs->mapToGlobal(tab.topLeft()), tab.size()};
+        const QRect tab = tabs()->tabRect(m_index);
+        return {tabs()->mapToGlobal(tab.topLeft()), tab.size()};
     }
     QAccessible::Role role() const override { return QAccessible::PageTab; }
     QAccessible::State state() const override
@@ -61,9 +48,9 @@ public:
         }
         state.selectable = true;
         state.focusable = true;
-        state.invisible = !m_tabs->isVisible();
-        state.selected = m_tabs->currentIndex() == m_index;
-        state.focused = state.selected && m_tabs->hasFocus();
+        state.invisible = !tabs()->isVisible();
+        state.selected = tabs()->currentIndex() == m_index;
+        state.focused = state.selected && tabs()->hasFocus();
         return state;
     }
 
@@ -71,7 +58,7 @@ public:
     void doAction(const QString& action) override
     {
         if (isValid() && action == pressAction()) {
-            m_tabs->pressTab(m_index);
+            tabs()->pressTab(m_index);
         }
     }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
@@ -83,7 +70,8 @@ public:
     }
 
 private:
-    QPointer<TabControl> m_tabs;
+    TabControl* tabs() const { return static_cast<TabControl*>(m_owner.data()); }
+
     int m_index;
 };
 
@@ -95,13 +83,6 @@ public:
     {
     }
 
-    ~TabControlAccessible() override
-    {
-        for (const QAccessible::Id id : std::as_const(m_children)) {
-            QAccessible::deleteAccessibleInterface(id);
-        }
-    }
-
     int childCount() const override { return tabs()->count(); }
 
     QAccessibleInterface* child(int index) const override
@@ -109,12 +90,7 @@ public:
         if (index < 0 || index >= childCount()) {
             return nullptr;
         }
-        if (const QAccessible::Id id = m_children.value(index)) {
-            return QAccessible::accessibleInterface(id);
-        }
-        auto* tab = new TabAccessible(tabs(), index);
-        m_children.insert(index, QAccessible::registerAccessibleInterface(tab));
-        return tab;
+        return m_tabs.get(quintptr(index), [&] { return new TabAccessible(tabs(), index); });
     }
 
     int indexOfChild(const QAccessibleInterface* child) const override
@@ -133,7 +109,7 @@ public:
 private:
     TabControl* tabs() const { return static_cast<TabControl*>(widget()); }
 
-    mutable QHash<int, QAccessible::Id> m_children;
+    ChildCache m_tabs;
 };
 
 }  // namespace

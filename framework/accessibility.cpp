@@ -1,17 +1,13 @@
 #include "accessibility.h"
 
+#include "calculator.h"
 #include "valuefield.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QFrame>
-#include <QHash>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPointer>
-#include <QScrollBar>
-#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
 
@@ -21,70 +17,11 @@ namespace {
 
 const char* const kRoleProperty = "tavoAccessibleRole";
 
-QString WithoutMnemonic(QString text)
+// "S&plash Screen" as a screen reader says it.
+QString WithoutMnemonic(const QString& text)
 {
-    // "S&plash Screen" -> "Splash Screen", "&&" -> "&".
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'&') {
-            text.remove(i, 1);
-        }
-    }
-    return text;
+    return QString::fromStdString(tavo::SpokenName(text.toStdString()));
 }
-
-// Interfaces made for children that have no object of their own (menu entries, painted lines),
-// registered once each and released with their parent's interface.
-class ChildCache
-{
-public:
-    ~ChildCache()
-    {
-        for (const QAccessible::Id id : std::as_const(m_ids)) {
-            QAccessible::deleteAccessibleInterface(id);
-        }
-    }
-
-    template <typename Make>
-    QAccessibleInterface* get(const void* key, Make make) const
-    {
-        if (const QAccessible::Id id = m_ids.value(key)) {
-            if (QAccessibleInterface* known = QAccessible::accessibleInterface(id)) {
-                return known;
-            }
-        }
-        QAccessibleInterface* made = make();
-        m_ids.insert(key, QAccessible::registerAccessibleInterface(made));
-        return made;
-    }
-
-private:
-    mutable QHash<const void*, QAccessible::Id> m_ids;
-};
-
-// A child without an object: its window and parent come from the widget that shows it.
-class ChildAccessible : public QAccessibleInterface
-{
-public:
-    explicit ChildAccessible(QWidget* owner) : m_owner(owner) {}
-
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override
-    {
-        return m_owner ? m_owner->window()->windowHandle() : nullptr;
-    }
-    QAccessibleInterface* parent() const override
-    {
-        return QAccessible::queryAccessibleInterface(m_owner.data());
-    }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    void setText(QAccessible::Text, const QString&) override {}
-
-protected:
-    QPointer<QWidget> m_owner;
-};
 
 // ---- Spinners: spin buttons whose value is the field's number --------------------------------
 
@@ -269,7 +206,8 @@ public:
         if (!action) {
             return nullptr;
         }
-        return m_entries.get(action, [&] { return new MenuEntryAccessible(menu(), action); });
+        return m_entries.get(quintptr(action),
+                             [&] { return new MenuEntryAccessible(menu(), action); });
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
@@ -344,8 +282,7 @@ public:
             return nullptr;
         }
         // Keyed by position: a line's interface reads whatever line stands there now.
-        const void* key = reinterpret_cast<const void*>(quintptr(index) + 1);
-        return m_lines.get(key, [&] { return new LineAccessible(widget(), index); });
+        return m_lines.get(quintptr(index), [&] { return new LineAccessible(widget(), index); });
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {

@@ -22,6 +22,15 @@
 
 namespace {
 
+// A list and, where it takes typing, its edit carry one spoken name.
+void NameList(QComboBox* list, const QString& spoken)
+{
+    list->setAccessibleName(spoken);
+    if (QLineEdit* edit = list->lineEdit()) {
+        edit->setAccessibleName(spoken);
+    }
+}
+
 // List lines line up their columns with tabs. Each column starts at its own position; the spaces
 // that pad a column for another font are not drawn, so the columns line up in any font.
 class TabStopDelegate : public QStyledItemDelegate
@@ -146,7 +155,6 @@ void DescribedPage::buildInput(int index, Controls controls)
     } else if (input.kind == tavo::InputKind::Choice) {
         built.list = new QComboBox(this);
         built.list->setObjectName(name);
-        built.list->setAccessibleName(spoken);
         for (const tavo::Option& option : input.options) {
             built.list->addItem(UiText(option.caption()));
         }
@@ -161,7 +169,6 @@ void DescribedPage::buildInput(int index, Controls controls)
             built.list->setInsertPolicy(QComboBox::NoInsert);
             built.list->setCompleter(nullptr);
             built.list->lineEdit()->setObjectName(name + QStringLiteral("Edit"));
-            built.list->lineEdit()->setAccessibleName(spoken);
             connect(built.list, &QComboBox::editTextChanged, this,
                     [this, index](const QString& text) {
                         QComboBox* list = m_inputs[size_t(index)].list;
@@ -173,6 +180,7 @@ void DescribedPage::buildInput(int index, Controls controls)
                         recompute();
                     });
         }
+        NameList(built.list, spoken);
     } else {
         built.boxes = new ChoiceBoxes(input, this);
         connect(built.boxes, &ChoiceBoxes::clicked, this,
@@ -416,10 +424,7 @@ void DescribedPage::display(const tavo::Outcome& outcome)
             if (input.field) {
                 input.field->setAccessibleLabel(spoken);
             } else if (input.list) {
-                input.list->setAccessibleName(spoken);
-                if (input.list->lineEdit()) {
-                    input.list->lineEdit()->setAccessibleName(spoken);
-                }
+                NameList(input.list, spoken);
             }
         }
         m_presence[i] = outcome.presence[i];

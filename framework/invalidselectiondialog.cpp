@@ -1,6 +1,6 @@
 #include "invalidselectiondialog.h"
 
-#include "titlebars.h"
+#include "windowkinds.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>

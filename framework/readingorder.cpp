@@ -93,18 +93,12 @@ void ReadWidget(QWidget* widget, QList<QWidget*>& controls)
 
 }  // namespace
 
-QList<QWidget*> ReadingOrder(const QList<QWidget*>& parts)
+void FollowReadingOrder(const QList<QWidget*>& parts)
 {
     QList<QWidget*> controls;
     for (QWidget* part : parts) {
         ReadWidget(part, controls);
     }
-    return controls;
-}
-
-void FollowReadingOrder(const QList<QWidget*>& parts)
-{
-    const QList<QWidget*> controls = ReadingOrder(parts);
     for (qsizetype i = 1; i < controls.size(); ++i) {
         QWidget::setTabOrder(controls[i - 1], controls[i]);
     }

@@ -11,6 +11,3 @@ class QWidget;
 // Chains the Tab order through the controls of `parts`, each read in its own order, one after
 // another; a part that takes the keyboard itself is one control.
 void FollowReadingOrder(const QList<QWidget*>& parts);
-
-// The controls that Tab reaches in `parts`, in that order.
-QList<QWidget*> ReadingOrder(const QList<QWidget*>& parts);

@@ -4,10 +4,10 @@
 #include "pagemessage.h"
 #include "reporttext.h"
 #include "reporttexts.h"
+#include "windowkinds.h"
 
 #include <QFontDatabase>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
 
@@ -70,6 +70,7 @@ FloatingHistoryWindow::FloatingHistoryWindow(const PageContext& context, QWidget
     setObjectName(QStringLiteral("Histories"));
     setWindowTitle(tr("Histories"));
     SetAccessibleRole(this, QAccessible::Window);
+    CloseOnEscape(this);
     // A fixed-pitch font, so that a line measured in characters is as wide as it looks.
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_canvas = new Canvas(this);
@@ -118,15 +119,6 @@ bool FloatingHistoryWindow::event(QEvent* event)
         return true;
     }
     return QWidget::event(event);
-}
-
-void FloatingHistoryWindow::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 void FloatingHistoryWindow::addEntry()

@@ -36,8 +36,6 @@ public:
 
 protected:
     bool event(QEvent* event) override;
-    // Escape closes the window, as its close box does.
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     class Canvas;

@@ -2,7 +2,7 @@
 
 #include "dialogunits.h"
 #include "pagemessage.h"
-#include "titlebars.h"
+#include "windowkinds.h"
 
 #include <QCheckBox>
 #include <QPushButton>

@@ -80,6 +80,9 @@ void FloatingWindowTest::openedOnAnEmptyList()
     QCOMPARE(floating()->count(), 0);
     QCOMPARE(floating()->lineCount(), 1);
     QVERIFY(!m_program->window().reportsDialog()->isVisible());
+    // Escape closes it, as its close box does.
+    QTest::keyClick(floating()->verticalBar(), Qt::Key_Escape);
+    QTRY_VERIFY(!floating());
 }
 
 void FloatingWindowTest::openedAfterTwoHistoriesShowsBothInOrder()

@@ -298,8 +298,8 @@ static QStringList CutOffControls(const QWidget* page)
 void MainWindowTest::noControlIsCutOff()
 {
     ProgramUnderTest program;
-    QVERIFY2(CutOffControls(&program.window()).isEmpty(),
-             qPrintable(CutOffControls(&program.window()).join(u'\n')));
+    const QStringList cutInWindow = CutOffControls(&program.window());
+    QVERIFY2(cutInWindow.isEmpty(), qPrintable(cutInWindow.join(u'\n')));
     for (int tab = 0; tab < Tabs::Count; ++tab) {
         QWidget* page = program.openTab(tab);
         auto* host = qobject_cast<FormulaHostPage*>(page);
@@ -660,6 +660,9 @@ void MainWindowTest::helpOpensContents()
     }
     QTest::mouseClick(program.window().findChild<QPushButton*>("help"), Qt::LeftButton);
     QCOMPARE(help->browser()->source().toString(), QStringLiteral("qrc:/help/index.html"));
+    // Escape in the text closes the help, as its Close button does.
+    QTest::keyClick(help->browser(), Qt::Key_Escape);
+    QVERIFY(!help->isVisible());
 }
 
 void MainWindowTest::keyboardWalksTabsPageAndButtons()
