@@ -12,41 +12,39 @@ namespace {
 // on a machine without a sound card.
 void QuietAlsa(const char*, int, const char*, int, const char*, ...) {}
 
+// One context for the whole run, never destroyed: destroying it unloads libcanberra's output
+// driver while the thread of a sound that just ended may still be returning into it, which
+// crashed the program at exit or when a player was replaced.
+ca_context* SharedContext()
+{
+    static ca_context* const context = [] {
+        snd_lib_error_set_handler(QuietAlsa);
+        ca_context* created = nullptr;
+        if (ca_context_create(&created) != CA_SUCCESS) {
+            return static_cast<ca_context*>(nullptr);
+        }
+        ca_context_change_props(created, CA_PROP_APPLICATION_NAME, "TAVO", CA_PROP_APPLICATION_ID,
+                                "com.korlathdesigns.tavo", nullptr);
+        return created;
+    }();
+    return context;
+}
+
 class CanberraPlayer : public SoundPlayer
 {
 public:
-    CanberraPlayer()
-    {
-        snd_lib_error_set_handler(QuietAlsa);
-        if (ca_context_create(&m_context) != CA_SUCCESS) {
-            m_context = nullptr;
-            return;
-        }
-        ca_context_change_props(m_context, CA_PROP_APPLICATION_NAME, "TAVO", CA_PROP_APPLICATION_ID,
-                                "com.korlathdesigns.tavo", nullptr);
-    }
-    ~CanberraPlayer() override
-    {
-        if (m_context) {
-            ca_context_destroy(m_context);
-        }
-    }
-    CanberraPlayer(const CanberraPlayer&) = delete;
-    CanberraPlayer& operator=(const CanberraPlayer&) = delete;
-
     bool playFile(const char* path) override
     {
-        return m_context && ca_context_play(m_context, 0, CA_PROP_MEDIA_FILENAME, path,
-                                            CA_PROP_MEDIA_ROLE, "event", nullptr) == CA_SUCCESS;
+        ca_context* context = SharedContext();
+        return context && ca_context_play(context, 0, CA_PROP_MEDIA_FILENAME, path,
+                                          CA_PROP_MEDIA_ROLE, "event", nullptr) == CA_SUCCESS;
     }
     bool playEvent(const char* eventId) override
     {
-        return m_context && ca_context_play(m_context, 0, CA_PROP_EVENT_ID, eventId,
-                                            CA_PROP_MEDIA_ROLE, "event", nullptr) == CA_SUCCESS;
+        ca_context* context = SharedContext();
+        return context && ca_context_play(context, 0, CA_PROP_EVENT_ID, eventId, CA_PROP_MEDIA_ROLE,
+                                          "event", nullptr) == CA_SUCCESS;
     }
-
-private:
-    ca_context* m_context = nullptr;
 };
 
 }  // namespace

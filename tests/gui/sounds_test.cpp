@@ -16,6 +16,7 @@ private slots:
     void playedThroughTheDesktopSoundLibrary_data();
     void playedThroughTheDesktopSoundLibrary();
     void withoutTheModuleTheBellRings();
+    void theDriverOutlivesThePlayer();
 
 private:
     QTemporaryDir m_folder;
@@ -83,6 +84,22 @@ void SoundsTest::withoutTheModuleTheBellRings()
     sounds.play(QStringLiteral("click.wav"));
     sounds.exclamation();
     QVERIFY(!sounds.moduleLoaded());
+}
+
+// libcanberra unloads its output driver when its context is destroyed, while a sound's thread
+// may still be returning into it; the program crashed at exit or when the player was replaced.
+void SoundsTest::theDriverOutlivesThePlayer()
+{
+    const auto driverLoaded = [] {
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libcanberra-alsa");
+    };
+    {
+        QtSounds sounds(QStringLiteral(TAVO_BUILD_DIR), {QStringLiteral(TAVO_BUILD_DIR)});
+        sounds.beep();
+        QVERIFY(driverLoaded());
+    }
+    QVERIFY(driverLoaded());
 }
 
 QTEST_MAIN(SoundsTest)
