@@ -20,6 +20,14 @@
 #include <string>
 #include <vector>
 
+namespace tavo {
+// The calculator by its name in the test list, not by its address.
+void PrintTo(const Calculator* calculator, std::ostream* out)
+{
+    *out << calculator->name;
+}
+}  // namespace tavo
+
 namespace {
 
 struct Outcome
