@@ -2,8 +2,8 @@
 
 #include "dialogunits.h"
 #include "picturearea.h"
-#include "windowkinds.h"
 #include "versioninfo.h"
+#include "windowkinds.h"
 
 #include <QLabel>
 #include <QPushButton>
