@@ -30,21 +30,19 @@ ca_context* SharedContext()
     return context;
 }
 
+// Starts a sound named by one property (its file or its event id) in the event role.
+bool Play(const char* property, const char* value)
+{
+    ca_context* context = SharedContext();
+    return context && ca_context_play(context, 0, property, value, CA_PROP_MEDIA_ROLE, "event",
+                                      nullptr) == CA_SUCCESS;
+}
+
 class CanberraPlayer : public SoundPlayer
 {
 public:
-    bool playFile(const char* path) override
-    {
-        ca_context* context = SharedContext();
-        return context && ca_context_play(context, 0, CA_PROP_MEDIA_FILENAME, path,
-                                          CA_PROP_MEDIA_ROLE, "event", nullptr) == CA_SUCCESS;
-    }
-    bool playEvent(const char* eventId) override
-    {
-        ca_context* context = SharedContext();
-        return context && ca_context_play(context, 0, CA_PROP_EVENT_ID, eventId, CA_PROP_MEDIA_ROLE,
-                                          "event", nullptr) == CA_SUCCESS;
-    }
+    bool playFile(const char* path) override { return Play(CA_PROP_MEDIA_FILENAME, path); }
+    bool playEvent(const char* eventId) override { return Play(CA_PROP_EVENT_ID, eventId); }
 };
 
 }  // namespace

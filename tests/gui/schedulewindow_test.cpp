@@ -94,6 +94,8 @@ private slots:
 
 private:
     ScheduleWindow* open(const QString& path = {});
+    // The schedule saved at `path`, opened, with one load changed and not saved.
+    ScheduleWindow* openWithAnUnsavedChange(const QString& path);
 
     std::unique_ptr<ProgramUnderTest> m_program;
 };
@@ -114,6 +116,15 @@ void ScheduleWindowTest::cleanup()
 ScheduleWindow* ScheduleWindowTest::open(const QString& path)
 {
     return ScheduleWindow::Open(m_program->window().scheduleContext(), &m_program->window(), path);
+}
+
+ScheduleWindow* ScheduleWindowTest::openWithAnUnsavedChange(const QString& path)
+{
+    Write(path, kSchedule);
+    ScheduleWindow* window = open(path);
+    ScheduleModel* model = window->model();
+    model->setData(model->index(1, 1), QStringLiteral("17"), Qt::EditRole);
+    return window;
 }
 
 void ScheduleWindowTest::everyChangeUndoesAndRedoes()
@@ -272,10 +283,8 @@ void ScheduleWindowTest::savesEveryByteBack()
 void ScheduleWindowTest::restoresWorkAfterACrash()
 {
     const QString path = m_program->file("panel.csv");
-    Write(path, kSchedule);
-    ScheduleWindow* window = open(path);
+    ScheduleWindow* window = openWithAnUnsavedChange(path);
     ScheduleModel* model = window->model();
-    model->setData(model->index(1, 1), QStringLiteral("17"), Qt::EditRole);
     // The copy follows a moment after the change.
     const QString recovery = m_program->services.recoveryDirectory;
     QTRY_COMPARE_WITH_TIMEOUT(QDir(recovery).entryList({"*.csv"}).size(), 1, 3000);
@@ -312,10 +321,8 @@ void ScheduleWindowTest::restoresWorkAfterACrash()
 void ScheduleWindowTest::sessionEndKeepsUnsavedWork()
 {
     const QString path = m_program->file("panel.csv");
-    Write(path, kSchedule);
-    ScheduleWindow* window = open(path);
+    ScheduleWindow* window = openWithAnUnsavedChange(path);
     ScheduleModel* model = window->model();
-    model->setData(model->index(1, 1), QStringLiteral("17"), Qt::EditRole);
     const QByteArray changed = ScheduleBytes(model->sheet());
     const QString recovery = m_program->services.recoveryDirectory;
     m_program->window().endSession();
